@@ -1,0 +1,7 @@
+#pragma once
+
+namespace tessaron {
+
+enum class TopologyKind { MultipleFeedback, SallenKey, Passive };
+
+}  // namespace tessaron

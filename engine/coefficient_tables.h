@@ -16,17 +16,19 @@ struct StageCoefficients {
 
 inline constexpr int kMaxStages = 4;
 
-inline int stageCount(int order) { return order / 2; }
+inline int stageCount(int order) {
+    return order / 2;
+}
 
 // The normalized prototype pairs: per family, rows for orders 2, 4, 6 and 8,
 // four stage slots each, stages in ascending order of Q. Unused slots are (0, 0).
 class CoefficientTables {
-public:
+  public:
     void Fill();
     // Slot `stage` of the row for `order` in the table of `family`.
     const StageCoefficients& Lookup(int family, int order, int stage) const;
 
-private:
+  private:
     using Row = std::array<StageCoefficients, kMaxStages>;
     using Table = std::array<Row, 4>;
     std::array<Table, 3> tables_{};

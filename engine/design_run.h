@@ -33,7 +33,6 @@ struct DesignTab {
 // One "Calc": read, header, size and report each stage, sweep. Any arithmetic
 // fault or numeric-component error ends the run where it happens and propagates;
 // the report then holds the header and the complete blocks before the fault.
-void runDesign(const DesignEngine& engine, const DesignTab& tab, int method, int family,
-               int order);
+void runDesign(const DesignEngine& engine, const DesignTab& tab, int method, int family, int order);
 
 }  // namespace tessaron

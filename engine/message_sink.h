@@ -6,7 +6,7 @@ namespace tessaron {
 
 // Shows a conversion message and returns when the user has dismissed it.
 class MessageSink {
-public:
+  public:
     virtual ~MessageSink() = default;
     virtual void showMessage(std::string_view text) = 0;
 };

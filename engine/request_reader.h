@@ -22,8 +22,7 @@ struct FieldTexts {
 // Converts a tab's fields into `request`, showing one message per unreadable
 // field in field order and reading it as 0; a 0 on stages 1-3 takes stage 0's
 // value.
-void readRequest(TopologyKind topology, const FieldTexts& fields,
-                 std::string_view decimalSeparator, DesignRequest& request,
-                 MessageSink& messages);
+void readRequest(TopologyKind topology, const FieldTexts& fields, std::string_view decimalSeparator,
+                 DesignRequest& request, MessageSink& messages);
 
 }  // namespace tessaron

@@ -1,0 +1,106 @@
+// One complete "Calc" without a window: read nine fields, size and report an
+// 8th-order cascade, sweep 10,000 points into series that only store them.
+// BM_PlainX87Sweep is the yardstick: the same multiple-feedback sweep written as
+// a bare extended-precision loop, without the component, events or fault checks.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+#include "engine/design_run.h"
+#include "engine/request_reader.h"
+#include "mathlib/fp_guard.h"
+
+namespace tessaron {
+namespace {
+
+struct NullMessages : MessageSink {
+    void showMessage(std::string_view) override {}
+};
+
+struct CountingReport : ReportSink {
+    std::size_t lines = 0;
+    void appendLine(std::string_view) override { ++lines; }
+};
+
+struct StoringSeries : PlotSeries {
+    std::vector<PlotPoint> points;
+    void clear() override { points.clear(); }
+    void setPoints(std::vector<PlotPoint> p) override { points = std::move(p); }
+};
+
+struct Program {
+    Program() : math(nullptr) {
+        math.FinishLoading();
+        tables.Fill();
+    }
+    TMathLib math;
+    CoefficientTables tables;
+    DesignRequest request;
+};
+
+void BM_DesignRun(benchmark::State& state) {
+    static Program program;
+    const auto topology = static_cast<TopologyKind>(state.range(0));
+    FieldTexts fields;
+    fields.fc = "1000";
+    fields.first[0] = topology == TopologyKind::Passive ? "0.1" : "10000";
+    fields.second[0] = "1e-8";
+    NullMessages messages;
+    CountingReport report;
+    StoringSeries gain;
+    StoringSeries phase;
+    const DesignEngine engine{program.math, program.tables, program.request, "."};
+    const DesignTab tab{topology,
+                        [&] { readRequest(topology, fields, ".", program.request, messages); },
+                        report, gain, phase};
+    for (auto _ : state) {
+        runDesign(engine, tab, 1, Chebyshev, 8);
+        benchmark::DoNotOptimize(gain.points.data());
+    }
+    state.SetLabel(topology == TopologyKind::MultipleFeedback ? "multiple-feedback"
+                   : topology == TopologyKind::SallenKey      ? "Sallen-Key"
+                                                              : "passive");
+}
+BENCHMARK(BM_DesignRun)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+void BM_PlainX87Sweep(benchmark::State& state) {
+    // Four Chebyshev stages sized by "Fix Rx" at 1 kHz.
+    const long double q[] = {0.67657L, 1.61068L, 3.46567L, 11.5308L};
+    const long double k[] = {0.29674L, 0.59887L, 0.86101L, 1.00595L};
+    long double K[4], b1[4], b0[4];
+    for (int i = 0; i < 4; ++i) {
+        const long double rx = 10000, omega = 1000 * kTwoPi;
+        const long double t = 1 / ((omega * k[i]) * rx);
+        const long double c1 = (q[i] * 3) * t, c2 = t / (q[i] * 3);
+        K[i] = -1 / (((rx * rx) * c1) * c2);
+        b1[i] = (1 / c1) * ((1 / rx + 1 / rx) + 1 / rx);
+        b0[i] = 1 / (((rx * rx) * c1) * c2);
+    }
+    std::vector<PlotPoint> gain(10000), phase(10000);
+    for (auto _ : state) {
+        for (int p = 0; p < 10000; ++p) {
+            const long double f = 10 + 9 * p, w = f * kTwoPi;
+            long double hr = 1, hi = 0;
+            for (int i = 0; i < 4; ++i) {
+                const long double dr = b0[i] - w * w, di = b1[i] * w;
+                const long double d = dr * dr + di * di;
+                const long double sr = (K[i] * dr) / d, si = (-K[i] * di) / d;
+                const long double nr = hr * sr - hi * si;
+                hi = hi * sr + hr * si;
+                hr = nr;
+            }
+            const long double g = std::log10(std::sqrt(hr * hr + hi * hi)) * 20;
+            const long double ph = (std::atan2(hi, hr) * 180) / kPi;
+            gain[static_cast<std::size_t>(p)] = {static_cast<double>(f), static_cast<double>(g)};
+            phase[static_cast<std::size_t>(p)] = {static_cast<double>(f), static_cast<double>(ph)};
+        }
+        benchmark::DoNotOptimize(gain.data());
+        benchmark::DoNotOptimize(phase.data());
+    }
+}
+BENCHMARK(BM_PlainX87Sweep)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tessaron
+
+BENCHMARK_MAIN();

@@ -1,0 +1,61 @@
+#include "engine/multiple_feedback.h"
+
+namespace tessaron {
+
+Extended MultipleFeedback::givenValue(const DesignRequest& request, int method, int stage) {
+    const auto i = static_cast<std::size_t>(stage);
+    return method == 1 ? request.GivenResistance[i] : request.GivenCapacitance[i];
+}
+
+MultipleFeedback::Stage MultipleFeedback::size(int method, const StageCoefficients& prototype,
+                                               Extended omega, Extended given) {
+    const Extended Q = prototype.Q;
+    const Extended k = prototype.FrequencyFactor;
+    Stage s;
+    if (method == 1) {
+        // Equal resistors; C1/C2 = 9 Q^2 sets the Q.
+        const Extended Rx = given;
+        s.R1 = Rx;
+        s.R2 = Rx;
+        s.R3 = Rx;
+        const Extended T = formula(1 / ((omega * k) * Rx));
+        s.C1 = formula((Q * 3) * T);
+        s.C2 = formula(T / (Q * 3));
+    } else {
+        // C1 = 8 Q^2 C2 makes R2 = R1 / 2 and needs no square root.
+        s.C2 = given;
+        const Extended X = formula(1 / ((omega * k) * s.C2));
+        const Extended Q2 = formula(Q * Q);
+        s.C1 = formula(((Q2 * 4) * 2) * s.C2);
+        s.R1 = formula(X / (Q * 2));
+        s.R2 = formula(X / ((Q * 2) * 2));
+        s.R3 = s.R1;
+    }
+    return s;
+}
+
+StageFigures MultipleFeedback::figures(const Stage& s) {
+    const Extended fs = formula(hardwareSqrt(1 / (((s.R2 * s.R3) * s.C1) * s.C2)) / kTwoPi);
+    const Extended qs = formula(hardwareSqrt(s.C1 / s.C2) /
+                                (hardwareSqrt(s.R3 * s.R2) / s.R1 +
+                                 (hardwareSqrt(s.R2 / s.R3) + hardwareSqrt(s.R3 / s.R2))));
+    return {fs, qs};
+}
+
+std::array<ComponentLine, 5> MultipleFeedback::componentLines(const Stage& s) {
+    return {{{"  R1 := ", s.R1, " (ohm)"},
+             {"  R2 := ", s.R2, " (ohm)"},
+             {"  R3 := ", s.R3, " (ohm)"},
+             {"  C1 := ", s.C1, " (F)"},
+             {"  C2 := ", s.C2, " (F)"}}};
+}
+
+MultipleFeedback::Response MultipleFeedback::response(const Stage& s) {
+    Response r;
+    r.K = formula(-1 / (((s.R1 * s.R2) * s.C1) * s.C2));
+    r.b1 = formula((1 / s.C1) * ((1 / s.R1 + 1 / s.R2) + 1 / s.R3));
+    r.b0 = formula(1 / (((s.R2 * s.R3) * s.C1) * s.C2));
+    return r;
+}
+
+}  // namespace tessaron

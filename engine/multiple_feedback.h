@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+
+#include "analysis/report.h"
+#include "engine/biquad_response.h"
+#include "engine/coefficient_tables.h"
+#include "engine/design_request.h"
+#include "engine/stage_math.h"
+
+namespace tessaron {
+
+// Inverting multiple-feedback stage: R1 input to node A, C1 node A to ground,
+// R3 node A to output, R2 node A to the inverting input, C2 inverting input to
+// output. Both methods make R3 = R1, so every stage has unit pass-band gain.
+struct MultipleFeedback {
+    struct Stage {
+        Extended R1 = 0, R2 = 0, R3 = 0, C1 = 0, C2 = 0;
+    };
+    using Response = BiquadCoefficients;
+
+    // Method 1 ("Fix Rx") takes the stage's resistance, method 2 ("Fix C2") its C2.
+    static Extended givenValue(const DesignRequest& request, int method, int stage);
+    static Stage size(int method, const StageCoefficients& prototype, Extended omega,
+                      Extended given);
+    static StageFigures figures(const Stage& s);
+    static std::array<ComponentLine, 5> componentLines(const Stage& s);
+    static Response response(const Stage& s);
+    static void evaluate(TMathLib& math, const Response& r, const Complex& s, Complex& h) {
+        evaluateBiquad(math, r, s, h);
+    }
+};
+
+}  // namespace tessaron

@@ -1,0 +1,54 @@
+#include "engine/passive.h"
+
+namespace tessaron {
+
+Extended Passive::givenValue(const DesignRequest& request, int method, int stage) {
+    const auto i = static_cast<std::size_t>(stage);
+    return method == 1 ? request.GivenInductance[i] : request.GivenCapacitance[i];
+}
+
+Passive::Stage Passive::size(int method, const StageCoefficients& prototype, Extended omega,
+                             Extended given) {
+    const Extended Q = prototype.Q;
+    const Extended w = formula(omega * prototype.FrequencyFactor);
+    Stage s;
+    if (method == 1) {
+        s.L = given;
+        s.C = formula(1 / ((w * w) * s.L));
+    } else {
+        s.C = given;
+        s.L = formula(1 / ((w * w) * s.C));
+    }
+    // The series resistance is what gives the section its Q.
+    s.R = formula(1 / ((w * Q) * s.C));
+    return s;
+}
+
+StageFigures Passive::figures(const Stage& s) {
+    const Extended fs = formula(1 / (hardwareSqrt(s.L * s.C) * kTwoPi));
+    const Extended qs = formula(hardwareSqrt(s.L * s.C) / (s.C * s.R));
+    return {fs, qs};
+}
+
+std::array<ComponentLine, 3> Passive::componentLines(const Stage& s) {
+    return {{{"  R := ", s.R, " (ohm)"}, {"  L := ", s.L, " (H)"}, {"  C := ", s.C, " (F)"}}};
+}
+
+Passive::Response Passive::response(const Stage& s) {
+    return {formula(s.L * s.C), formula(s.C * s.R)};
+}
+
+void Passive::evaluate(TMathLib& math, const Response& r, const Complex& s, Complex& h) {
+    Complex s2;
+    Complex a;
+    Complex b;
+    Complex d;
+    math.FxCsqr(s, s2);
+    math.FxCmul(Complex{r.LC, 0}, s2, a);
+    math.FxCmul(Complex{r.CR, 0}, s, b);
+    math.FxCadd(a, b, d);
+    math.FxCadd(d, Complex{1, 0}, d);
+    math.FxCdiv(Complex{1, 0}, d, h);
+}
+
+}  // namespace tessaron

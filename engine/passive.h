@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+
+#include "analysis/report.h"
+#include "engine/coefficient_tables.h"
+#include "engine/design_request.h"
+#include "engine/stage_math.h"
+#include "mathlib/math_lib.h"
+
+namespace tessaron {
+
+// Passive section: R and L in series from input to output, C from output to
+// ground; H(s) = 1 / (LC s^2 + RC s + 1), each section taken as unloaded.
+struct Passive {
+    struct Stage {
+        Extended R = 0, L = 0, C = 0;
+    };
+    struct Response {
+        Extended LC;
+        Extended CR;
+    };
+
+    // Method 1 ("Fix L") takes the stage's inductance, method 2 ("Fix C") its C.
+    static Extended givenValue(const DesignRequest& request, int method, int stage);
+    static Stage size(int method, const StageCoefficients& prototype, Extended omega,
+                      Extended given);
+    static StageFigures figures(const Stage& s);
+    static std::array<ComponentLine, 3> componentLines(const Stage& s);
+    static Response response(const Stage& s);
+    static void evaluate(TMathLib& math, const Response& r, const Complex& s, Complex& h);
+};
+
+}  // namespace tessaron

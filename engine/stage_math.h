@@ -1,0 +1,27 @@
+#pragma once
+
+#include "mathlib/extended.h"
+#include "mathlib/fp_guard.h"
+
+namespace tessaron {
+
+// What the report shows of a stage, recomputed from its components.
+struct StageFigures {
+    Extended naturalFrequency;  // Hz
+    Extended quality;
+};
+
+// The processor's extended square root; a negative argument raises the
+// invalid-operation flag like any other x87 fault.
+inline Extended hardwareSqrt(Extended x) {
+    asm("fsqrt" : "+t"(x));
+    return x;
+}
+
+// Every sizing formula goes through this, so a fault is reported by the formula
+// that caused it rather than by a later one that tripped over its infinity.
+inline Extended formula(Extended value) {
+    return fp::checked(value);
+}
+
+}  // namespace tessaron

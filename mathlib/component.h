@@ -6,9 +6,10 @@ namespace tessaron {
 
 // A minimal owned component: the owner destroys what it owns and tells each one
 // when its stored properties have been set (FinishLoading). Keeps the numeric
-// core free of any GUI toolkit.
+// core free of any GUI toolkit. A component with an owner must be created with
+// `new`: the owner deletes it. One destroyed earlier leaves its owner's list.
 class TComponent {
-public:
+  public:
     explicit TComponent(TComponent* owner);
     virtual ~TComponent();
     TComponent(const TComponent&) = delete;
@@ -22,7 +23,7 @@ public:
     // Runs FinishLoading on every owned component, in creation order.
     void FinishLoadingOwned();
 
-private:
+  private:
     TComponent* owner_;
     std::vector<TComponent*> owned_;
 };

@@ -18,19 +18,74 @@ namespace tessaron::fp {
 // the loaded word untouched.
 //
 // Guards nest: only the outermost one switches the word, so every numeric entry
-// point simply opens one.
+// point simply opens one. A nested one costs a thread-local increment.
 class Guard {
-public:
+  public:
     Guard();
     ~Guard();
     Guard(const Guard&) = delete;
     Guard& operator=(const Guard&) = delete;
 };
 
+namespace detail {
+
+// Fault flags share their bit positions in the x87 status word, the x87 mask
+// bits and MXCSR (invalid, denormal, zero divide, overflow, underflow, precision).
+inline constexpr unsigned kFaultBits = 0x3F;
+
+struct GuardState {
+    int depth;
+    // The word the program loaded; the unit holds it with all faults masked
+    // while depth > 0.
+    std::uint16_t loadedWord;
+    // Faults the loaded word leaves unmasked. Outside a Guard all six, so that
+    // any flag takes the slow path, which looks at the unit's word itself.
+    unsigned unmasked;
+    std::uint32_t savedMxcsr;
+};
+
+extern constinit thread_local GuardState guardState;
+
+void enterOutermost();
+void leaveOutermost();
+// Throws if one of `flags` is a fault under the loaded word; otherwise returns.
+void raiseIfUnmasked(unsigned flags);
+// Called by x87::reinitializeAndLoad: returns the word to put into the unit.
+std::uint16_t adoptLoadedWord(std::uint16_t word);
+
+}  // namespace detail
+
+inline Guard::Guard() {
+    if (detail::guardState.depth++ == 0) {
+        detail::enterOutermost();
+    }
+}
+
+inline Guard::~Guard() {
+    if (--detail::guardState.depth == 0) {
+        detail::leaveOutermost();
+    }
+}
+
+// The word the program has loaded: inside a Guard the one it will restore, not
+// the masked one the unit holds meanwhile.
+std::uint16_t loadedControlWord();
+
 // Throws EZeroDivide, EOverflow, EUnderflow or EInvalidOp when a fault flag that
-// the active word leaves unmasked is set (x87 status word or MXCSR), clearing
-// the flags first. Must be called inside a Guard.
-void throwPendingFault();
+// the loaded word leaves unmasked is set (x87 status word or MXCSR), clearing
+// the flags first. Outside a Guard the unit's current word counts as loaded.
+inline void throwPendingFault() {
+    std::uint16_t status;
+    std::uint32_t mxcsr;
+    // fnstsw does not wait, so a fault still pending under an unmasked word is
+    // seen here instead of trapping.
+    asm volatile("fnstsw %0" : "=a"(status));
+    asm volatile("stmxcsr %0" : "=m"(mxcsr));
+    const unsigned flags = (status | mxcsr) & detail::guardState.unmasked;
+    if (flags != 0) {
+        detail::raiseIfUnmasked(flags);
+    }
+}
 
 // Clears the sticky flags without looking at them: for library calls whose
 // intermediate faults are not ours to report (strtold, printf).
@@ -39,7 +94,7 @@ void discardFaults();
 // Forces `value` to exist in a register before the flags are read, so the
 // compiler cannot move its computation past the test.
 inline Extended checked(Extended value) {
-    asm volatile("" : "+f"(value));
+    asm volatile("" : "+t"(value));
     throwPendingFault();
     return value;
 }
@@ -47,6 +102,13 @@ inline Extended checked(Extended value) {
 inline double checked(double value) {
     asm volatile("" : "+x"(value));
     throwPendingFault();
+    return value;
+}
+
+// The counterpart for operands: a value passed through here after a Guard has
+// opened cannot be computed before it (and so not under the unmasked word).
+inline Extended pinned(Extended value) {
+    asm volatile("" : "+t"(value));
     return value;
 }
 

@@ -22,7 +22,7 @@ enum class TRoundingControl { RoundToNearest = 0, RoundDown = 1, RoundUp = 2, Ro
 // The numeric component: owns the x87 control word of the GUI thread and
 // supplies the real and complex functions of the sweep.
 class TMathLib : public TComponent {
-public:
+  public:
     explicit TMathLib(TComponent* owner);
     ~TMathLib() override;
     void FinishLoading() override;
@@ -83,12 +83,16 @@ public:
     // The word the properties describe (bits 6, 7 and 13-15 stay 0).
     std::uint16_t ComposeControlWord() const;
 
-protected:
+  protected:
     // The unit's current word, or the runtime's default 0x1332 if it reads 0.
+    // Inside an fp::Guard this is the word the Guard restores, not the masked one.
     static std::uint16_t ReadControlWord();
+    // The read-back rule on its own: a word that reads as 0 (bit 6 ignored, it
+    // always reads back as 1) stands for the runtime's default word.
+    static std::uint16_t ControlWordOrDefault(std::uint16_t word);
     static void LoadControlWord(std::uint16_t word);
 
-private:
+  private:
     void finished(const TNotifyEvent& own);
 
     bool invalidOperationMask_ = false;

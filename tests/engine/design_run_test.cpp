@@ -388,7 +388,7 @@ TEST_F(DesignRunTest, TwoRunsAppendTwoReportsAndReplaceThePoints) {
     calc(t, 1, Butterworth, 2);
     ASSERT_EQ(t.report.lines.size(), 2 * first.size());
     EXPECT_TRUE(std::equal(first.begin(), first.end(), t.report.lines.begin()));
-    EXPECT_EQ(t.report.lines[first.size() + 7], " *fc := 2000 (Hz)");
+    EXPECT_EQ(t.report.lines[first.size() + 6], " *fc := 2000 (Hz)");
     EXPECT_EQ(t.gain.points.size(), 10000u);
     EXPECT_EQ(t.gain.points.front().x, 20.0);
     EXPECT_EQ(t.gain.clears, 2);

@@ -121,7 +121,7 @@ TEST(RequestReader, UsesTheLocaleSeparatorItIsGiven) {
 }
 
 TEST(RequestReader, AnFcBeyondTheRangeOfOmegaIsAnOverflow) {
-    FieldTexts fields{"1e4931", {}, {}};
+    FieldTexts fields{"1e4932", {}, {}};
     DesignRequest request;
     RecordingMessages messages;
     EXPECT_THROW(readRequest(TopologyKind::Passive, fields, ".", request, messages), EOverflow);

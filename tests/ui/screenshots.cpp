@@ -1,0 +1,70 @@
+// Saves a picture of each tab after a design, for looking at the window without
+// a desktop: screenshots OUTPUT_DIR (run under Xvfb or the offscreen platform).
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <cstdio>
+
+#include "mathlib/fp_guard.h"
+#include "ui/form_main.h"
+#include "ui/resources.h"
+
+namespace {
+
+struct TabDesign {
+    int tabIndex;
+    const char* fcEdit;
+    const char* firstEdit;
+    const char* secondEdit;
+    const char* firstValue;
+    const char* secondValue;
+    const char* orderButton;
+    const char* calcButton;
+    const char* file;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    tessaron::fp::installTrapSafetyNet();
+    QApplication application(argc, argv);
+    tessaron::setUpApplication();
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+        return 2;
+    }
+    const QDir output(QString::fromLocal8Bit(argv[1]));
+
+    tessaron::TFormMain window;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        std::fprintf(stderr, "window not exposed\n");
+    }
+
+    const TabDesign designs[] = {
+        {0, "Edit1", "Edit2", "Edit3", "10000", "0", "RadioButton5", "BitBtn2", "multi_feedback"},
+        {1, "Edit10", "Edit11", "Edit12", "10000", "0", "RadioButton14", "BitBtn4", "sallen_key"},
+        {2, "Edit19", "Edit20", "Edit21", "0.01", "1e-6", "RadioButton20", "BitBtn6", "passive"},
+    };
+    auto* pages = window.findChild<QTabWidget*>("PageControl1");
+    for (const TabDesign& design : designs) {
+        pages->setCurrentIndex(design.tabIndex);
+        window.findChild<QLineEdit*>(design.fcEdit)->setText("1000");
+        window.findChild<QLineEdit*>(design.firstEdit)->setText(design.firstValue);
+        window.findChild<QLineEdit*>(design.secondEdit)->setText(design.secondValue);
+        window.findChild<QRadioButton*>(design.orderButton)->setChecked(true);
+        window.findChild<QPushButton*>(design.calcButton)->click();
+        QTest::qWait(200);
+        const QString file = output.filePath(QString::fromLatin1(design.file) + ".png");
+        if (!window.grab().save(file)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+    }
+    pages->setCurrentIndex(0);
+    return 0;
+}

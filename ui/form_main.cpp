@@ -1,0 +1,277 @@
+#include "ui/form_main.h"
+
+#include <qcustomplot.h>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
+#include <QScreen>
+#include <exception>
+
+#include "engine/design_run.h"
+#include "engine/request_reader.h"
+#include "mathlib/math_errors.h"
+#include "ui/error_text.h"
+#include "ui/resources.h"
+#include "ui_form_main.h"
+
+namespace tessaron {
+
+namespace {
+
+constexpr int kTabIndex(TopologyKind topology) {
+    return static_cast<int>(topology);
+}
+
+template <typename Widget>
+Widget* child(const QWidget& parent, const QString& name) {
+    auto* widget = parent.findChild<Widget*>(name);
+    Q_ASSERT_X(widget != nullptr, "TFormMain", qPrintable(name));
+    return widget;
+}
+
+}  // namespace
+
+TFormMain::TFormMain(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui::TFormMain>()) {
+    initResources();
+    ui_->setupUi(this);
+
+    tabs_[kTabIndex(TopologyKind::MultipleFeedback)].topology = TopologyKind::MultipleFeedback;
+    tabs_[kTabIndex(TopologyKind::SallenKey)].topology = TopologyKind::SallenKey;
+    tabs_[kTabIndex(TopologyKind::Passive)].topology = TopologyKind::Passive;
+    setUpTab(tab(TopologyKind::MultipleFeedback), 1, 1, 1, "Series1", "Series2");
+    setUpTab(tab(TopologyKind::SallenKey), 10, 9, 3, "PointSeries1", "PointSeries2");
+    setUpTab(tab(TopologyKind::Passive), 19, 17, 5, "PointSeries3", "PointSeries4");
+
+    // The numeric component comes last, as the form's non-visual component:
+    // it loads its control word once every control exists.
+    MathLib1 = new TMathLib(&components_);
+    components_.FinishLoadingOwned();
+
+    decimalSeparatorSource_ = [] { return QLocale::system().decimalPoint(); };
+    readDecimalSeparator();
+
+    FormCreate();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+TFormMain::~TFormMain() = default;
+
+void TFormMain::setUpTab(Tab& t, int firstEdit, int firstRadio, int gainChart,
+                         const QString& gainName, const QString& phaseName) {
+    const auto name = [](const char* kind, int number) {
+        return QString::fromLatin1(kind) + QString::number(number);
+    };
+    t.fc = child<QLineEdit>(*this, name("Edit", firstEdit));
+    for (int stage = 0; stage < kMaxStages; ++stage) {
+        t.first[static_cast<std::size_t>(stage)] =
+            child<QLineEdit>(*this, name("Edit", firstEdit + 1 + 2 * stage));
+        t.second[static_cast<std::size_t>(stage)] =
+            child<QLineEdit>(*this, name("Edit", firstEdit + 2 + 2 * stage));
+    }
+    int radio = firstRadio;
+    for (QRadioButton*& button : t.family) {
+        button = child<QRadioButton>(*this, name("RadioButton", radio++));
+    }
+    for (QRadioButton*& button : t.order) {
+        button = child<QRadioButton>(*this, name("RadioButton", radio++));
+    }
+    for (QRadioButton*& button : t.method) {
+        button = child<QRadioButton>(*this, name("RadioButton", radio++));
+    }
+    const int memo = kTabIndex(t.topology) + 1;
+    t.report = std::make_unique<MemoReport>(*child<QPlainTextEdit>(*this, name("Memo", memo)));
+
+    auto* gainChartWidget = child<QCustomPlot>(*this, name("Chart", gainChart));
+    auto* phaseChartWidget = child<QCustomPlot>(*this, name("Chart", gainChart + 1));
+    setUpChart(*gainChartWidget, "<Gain>", gainName, QColor(Qt::red));
+    setUpChart(*phaseChartWidget, "<Phase>", phaseName, std::nullopt);
+    t.gain = std::make_unique<ChartSeries>(*gainChartWidget);
+    t.phase = std::make_unique<ChartSeries>(*phaseChartWidget);
+}
+
+void TFormMain::FormCreate() {
+    request_.Zero();
+    tables_.Fill();
+}
+
+TFormMain::Tab& TFormMain::tab(TopologyKind topology) {
+    return tabs_[static_cast<std::size_t>(kTabIndex(topology))];
+}
+
+const TFormMain::Tab& TFormMain::tab(TopologyKind topology) const {
+    return tabs_[static_cast<std::size_t>(kTabIndex(topology))];
+}
+
+const ChartSeries& TFormMain::gainSeries(TopologyKind topology) const {
+    return *tab(topology).gain;
+}
+
+const ChartSeries& TFormMain::phaseSeries(TopologyKind topology) const {
+    return *tab(topology).phase;
+}
+
+void TFormMain::setDecimalSeparatorSource(std::function<QString()> source) {
+    decimalSeparatorSource_ = std::move(source);
+    readDecimalSeparator();
+}
+
+void TFormMain::readDecimalSeparator() {
+    decimalSeparator_ = decimalSeparatorSource_().toStdString();
+}
+
+void TFormMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LocaleChange) {
+        handled([this] { readDecimalSeparator(); });
+    }
+    QWidget::changeEvent(event);
+}
+
+template <typename Handler>
+void TFormMain::handled(Handler&& handler) {
+    try {
+        handler();
+    } catch (const EMathError& error) {
+        dialogs_->showError(errorBoxText(error.what()));
+    } catch (const std::exception& error) {
+        dialogs_->showError(errorBoxText(error.what()));
+    } catch (...) {
+        // Nothing of ours throws anything else; still, the event loop must never
+        // see an exception.
+        dialogs_->showError(errorBoxText("Unknown error"));
+    }
+}
+
+void TFormMain::ConversionMessages::showMessage(std::string_view text) {
+    window_.dialogs_->showMessage(
+        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+// Input readers
+
+void TFormMain::getValues(TopologyKind topology) {
+    const Tab& t = tab(topology);
+    FieldTexts fields;
+    fields.fc = t.fc->text().toStdString();
+    for (std::size_t stage = 0; stage < kMaxStages; ++stage) {
+        fields.first[stage] = t.first[stage]->text().toStdString();
+        fields.second[stage] = t.second[stage]->text().toStdString();
+    }
+    readRequest(topology, fields, decimalSeparator_, request_, conversionMessages_);
+}
+
+void TFormMain::GetValuesMF() {
+    getValues(TopologyKind::MultipleFeedback);
+}
+void TFormMain::GetValuesSK() {
+    getValues(TopologyKind::SallenKey);
+}
+void TFormMain::GetValuesPS() {
+    getValues(TopologyKind::Passive);
+}
+
+// Design routines
+
+void TFormMain::runMethod(TopologyKind topology, int method, int family, int order) {
+    Tab& t = tab(topology);
+    const DesignEngine engine{*MathLib1, tables_, request_, decimalSeparator_};
+    const DesignTab designTab{topology, [this, topology] { getValues(topology); }, *t.report,
+                              *t.gain, *t.phase};
+    // A run that stops after clearing its series must not leave their old
+    // pictures on the charts.
+    struct Flush {
+        Tab& t;
+        ~Flush() {
+            t.gain->flush();
+            t.phase->flush();
+        }
+    } flush{t};
+    runDesign(engine, designTab, method, family, order);
+}
+
+void TFormMain::MethodMF1(int family, int order) {
+    runMethod(TopologyKind::MultipleFeedback, 1, family, order);
+}
+void TFormMain::MethodMF2(int family, int order) {
+    runMethod(TopologyKind::MultipleFeedback, 2, family, order);
+}
+void TFormMain::MethodSK1(int family, int order) {
+    runMethod(TopologyKind::SallenKey, 1, family, order);
+}
+void TFormMain::MethodSK2(int family, int order) {
+    runMethod(TopologyKind::SallenKey, 2, family, order);
+}
+void TFormMain::MethodPS1(int family, int order) {
+    runMethod(TopologyKind::Passive, 1, family, order);
+}
+void TFormMain::MethodPS2(int family, int order) {
+    runMethod(TopologyKind::Passive, 2, family, order);
+}
+
+// Button actions
+
+void TFormMain::allClear(TopologyKind topology) {
+    const Tab& t = tab(topology);
+    t.fc->setText("0");
+    for (std::size_t stage = 0; stage < kMaxStages; ++stage) {
+        t.first[stage]->setText("0");
+        t.second[stage]->setText("0");
+    }
+}
+
+void TFormMain::calc(TopologyKind topology) {
+    const Tab& t = tab(topology);
+    int family = 1;
+    int order = 2;
+    int method = 1;
+    constexpr std::array kFamilies{1, 2, 3};
+    constexpr std::array kOrders{2, 4, 8};
+    for (std::size_t i = 0; i < t.family.size(); ++i) {
+        if (t.family[i]->isChecked()) {
+            family = kFamilies[i];
+        }
+    }
+    for (std::size_t i = 0; i < t.order.size(); ++i) {
+        if (t.order[i]->isChecked()) {
+            order = kOrders[i];
+        }
+    }
+    if (t.method[1]->isChecked()) {
+        method = 2;
+    }
+
+    using Routine = void (TFormMain::*)(int, int);
+    static constexpr std::array<std::array<Routine, 2>, 3> kRoutines{{
+        {&TFormMain::MethodMF1, &TFormMain::MethodMF2},
+        {&TFormMain::MethodSK1, &TFormMain::MethodSK2},
+        {&TFormMain::MethodPS1, &TFormMain::MethodPS2},
+    }};
+    const Routine routine = kRoutines[static_cast<std::size_t>(kTabIndex(topology))]
+                                     [static_cast<std::size_t>(method - 1)];
+    (this->*routine)(family, order);
+}
+
+void TFormMain::BitBtn1Click() {
+    handled([this] { allClear(TopologyKind::MultipleFeedback); });
+}
+void TFormMain::BitBtn2Click() {
+    handled([this] { calc(TopologyKind::MultipleFeedback); });
+}
+void TFormMain::BitBtn3Click() {
+    handled([this] { allClear(TopologyKind::SallenKey); });
+}
+void TFormMain::BitBtn4Click() {
+    handled([this] { calc(TopologyKind::SallenKey); });
+}
+void TFormMain::BitBtn5Click() {
+    handled([this] { allClear(TopologyKind::Passive); });
+}
+void TFormMain::BitBtn6Click() {
+    handled([this] { calc(TopologyKind::Passive); });
+}
+
+}  // namespace tessaron

@@ -1,0 +1,138 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "engine/coefficient_tables.h"
+#include "engine/design_request.h"
+#include "engine/message_sink.h"
+#include "engine/topology_kind.h"
+#include "mathlib/component.h"
+#include "mathlib/math_lib.h"
+#include "ui/chart.h"
+#include "ui/dialogs.h"
+#include "ui/memo_report.h"
+
+class QLineEdit;
+class QRadioButton;
+
+namespace Ui {
+class TFormMain;
+}
+
+namespace tessaron {
+
+struct DesignEngine;
+struct DesignTab;
+
+// The main window: three topology tabs, each with its radio groups, fields,
+// "AC" and "Calc" buttons, report memo and two charts. Owns the numeric
+// component, the coefficient tables and the one design request of all tabs.
+class TFormMain : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit TFormMain(QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    // Owned through the window's component root; destroyed with the window.
+    TMathLib* MathLib1 = nullptr;
+
+    // Replaces the boxes the window shows (the window keeps using `dialogs`
+    // until it is replaced again; the caller keeps it alive).
+    void setDialogs(UserDialogs& dialogs) { dialogs_ = &dialogs; }
+    // Where the locale's decimal separator comes from; read now and again on
+    // every locale change.
+    void setDecimalSeparatorSource(std::function<QString()> source);
+    const std::string& decimalSeparator() const { return decimalSeparator_; }
+
+    const DesignRequest& request() const { return request_; }
+    const ChartSeries& gainSeries(TopologyKind topology) const;
+    const ChartSeries& phaseSeries(TopologyKind topology) const;
+
+    void FormCreate();
+
+    void GetValuesMF();
+    void GetValuesSK();
+    void GetValuesPS();
+
+    void MethodMF1(int family, int order);
+    void MethodMF2(int family, int order);
+    void MethodSK1(int family, int order);
+    void MethodSK2(int family, int order);
+    void MethodPS1(int family, int order);
+    void MethodPS2(int family, int order);
+
+  public Q_SLOTS:
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void BitBtn3Click();
+    void BitBtn4Click();
+    void BitBtn5Click();
+    void BitBtn6Click();
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    // What the window knows of one tab.
+    struct Tab {
+        TopologyKind topology;
+        QLineEdit* fc = nullptr;
+        std::array<QLineEdit*, kMaxStages> first{};
+        std::array<QLineEdit*, kMaxStages> second{};
+        std::array<QRadioButton*, 3> family{};
+        std::array<QRadioButton*, 3> order{};
+        std::array<QRadioButton*, 2> method{};
+        std::unique_ptr<MemoReport> report;
+        std::unique_ptr<ChartSeries> gain;
+        std::unique_ptr<ChartSeries> phase;
+    };
+
+    // Conversion messages of the readers, shown as plain boxes.
+    class ConversionMessages : public MessageSink {
+      public:
+        explicit ConversionMessages(TFormMain& window) : window_(window) {}
+        void showMessage(std::string_view text) override;
+
+      private:
+        TFormMain& window_;
+    };
+
+    // The application's top-level handler: every handler of the window runs in
+    // here, so no exception reaches the event loop; its message goes to an
+    // error box and the window carries on.
+    template <typename Handler>
+    void handled(Handler&& handler);
+
+    Tab& tab(TopologyKind topology);
+    const Tab& tab(TopologyKind topology) const;
+    void setUpTab(Tab& tab, int firstEdit, int firstRadio, int gainChart, const QString& gainName,
+                  const QString& phaseName);
+    void readDecimalSeparator();
+    void getValues(TopologyKind topology);
+    void runMethod(TopologyKind topology, int method, int family, int order);
+    void allClear(TopologyKind topology);
+    void calc(TopologyKind topology);
+
+    std::unique_ptr<Ui::TFormMain> ui_;
+    TComponent components_{nullptr};
+    CoefficientTables tables_;
+    DesignRequest request_;
+    std::array<Tab, 3> tabs_;
+    MessageBoxDialogs messageBoxes_{this};
+    UserDialogs* dialogs_ = &messageBoxes_;
+    ConversionMessages conversionMessages_{*this};
+    std::function<QString()> decimalSeparatorSource_;
+    std::string decimalSeparator_ = ".";
+};
+
+}  // namespace tessaron
+
+// The form names the class without its namespace.
+using tessaron::TFormMain;

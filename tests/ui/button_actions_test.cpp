@@ -288,6 +288,35 @@ TEST_F(ButtonActions, TabsKeepTheirOwnFieldsReportsAndPlots) {
     EXPECT_EQ(pointCount(5), 0);
 }
 
+// A negative fc sweeps negative frequencies, which the logarithmic axis cannot show.
+struct GridCase {
+    const char* fc;
+    int shown;
+    double first;
+    double last;
+};
+
+class FrequencyGrid : public ButtonActions, public ::testing::WithParamInterface<GridCase> {};
+
+TEST_P(FrequencyGrid, ChartsShowThePositiveFrequenciesOfTheSweep) {
+    fill(kMultiFeedback, {GetParam().fc, "10000"});
+    calc(kMultiFeedback);
+    EXPECT_EQ(dialogs.errors, QStringList{});
+    EXPECT_EQ(window->gainSeries(TopologyKind::MultipleFeedback).producedCount(), 10000u);
+    EXPECT_EQ(window->phaseSeries(TopologyKind::MultipleFeedback).producedCount(), 10000u);
+    EXPECT_EQ(pointCount(1), GetParam().shown);
+    EXPECT_EQ(pointCount(2), GetParam().shown);
+    if (GetParam().shown > 0) {
+        EXPECT_EQ(keys(1).front(), GetParam().first);
+        EXPECT_EQ(keys(1).back(), GetParam().last);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fc, FrequencyGrid,
+                         ::testing::Values(GridCase{"100", 10000, 1, 10000},
+                                           GridCase{"12345", 10000, 123, 1230000},
+                                           GridCase{"-1000", 0, 0, 0}));
+
 TEST_F(ButtonActions, MemoKeepsEveryReport) {
     fill(kMultiFeedback, {"1000", "10000"});
     calc(kMultiFeedback);

@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 
 #include "mathlib/fp_guard.h"
@@ -66,5 +68,21 @@ int main(int argc, char** argv) {
         }
     }
     pages->setCurrentIndex(0);
+
+    // The error box of a design that divides by zero, grabbed while it is up.
+    bool saved = false;
+    const QString errorFile = output.filePath("error_box.png");
+    QTimer::singleShot(200, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            saved = box->grab().save(errorFile);
+            box->accept();
+        }
+    });
+    window.findChild<QLineEdit*>("Edit1")->setText("0");
+    window.findChild<QPushButton*>("BitBtn2")->click();
+    if (!saved) {
+        std::fprintf(stderr, "no error box to grab\n");
+        return 1;
+    }
     return 0;
 }

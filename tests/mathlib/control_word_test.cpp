@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include "mathlib/fp_guard.h"
@@ -20,6 +21,10 @@ struct ComposeCase {
     std::function<void(TMathLib&)> configure;
     std::uint16_t expected;
 };
+
+void PrintTo(const ComposeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ComposeControlWord : public ::testing::TestWithParam<ComposeCase> {};
 

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <typeinfo>
 
@@ -35,6 +37,10 @@ struct FaultCase {
     const std::type_info* type;
     std::string message;
 };
+
+void PrintTo(const FaultCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Faults : public FpuTest, public ::testing::WithParamInterface<FaultCase> {};
 
@@ -69,6 +75,14 @@ INSTANTIATE_TEST_SUITE_P(
                                     gSink = fp::checked(inf - inf);
                                 },
                                 &typeid(EOverflow), "浮動小数点数のオーバーフロー"},
+                      // Several flags at once: zero divide before overflow before invalid.
+                      FaultCase{"ZeroDivideAndOverflowTogether",
+                                [] {
+                                    const Extended overflowed = gHuge * gHuge;
+                                    const Extended divided = gOne / gZero;
+                                    gSink = fp::checked(overflowed + divided);
+                                },
+                                &typeid(EZeroDivide), "0 による浮動小数点数除算"},
                       FaultCase{"DoubleDivisionByZero",
                                 [] { gSink = fp::checked(1.0 / static_cast<double>(gZeroDouble)); },
                                 &typeid(EZeroDivide), "0 による浮動小数点数除算"},
@@ -172,6 +186,7 @@ TEST_F(FpuTest, PendingFaultOutsideAGuardIsRaisedInsteadOfTrapping) {
 TEST(TrapSafetyNet, X87TrapOutsideAGuardIsSurvived) {
     EXPECT_EXIT(
         {
+            alarm(10);  // a handler that returns without masking traps forever
             fp::installTrapSafetyNet();
             x87::reinitializeAndLoad(kProgramWord);
             gSink = gOne / gZero;
@@ -184,6 +199,7 @@ TEST(TrapSafetyNet, X87TrapOutsideAGuardIsSurvived) {
 TEST(TrapSafetyNet, SseTrapOutsideAGuardIsSurvived) {
     EXPECT_EXIT(
         {
+            alarm(10);
             fp::installTrapSafetyNet();
             const std::uint32_t unmaskZeroDivide = probe::readMxcsr() & ~0x0200u;
             asm volatile("ldmxcsr %0" : : "m"(unmaskZeroDivide));

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <typeinfo>
 #include <vector>
@@ -128,6 +129,10 @@ struct EventCase {
     Events expected;
 };
 
+void PrintTo(const EventCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class EventOrder : public MathLibTest, public ::testing::WithParamInterface<EventCase> {};
 
 TEST_P(EventOrder, InnerCallsFirstThenOwnThenGeneral) {
@@ -195,6 +200,10 @@ struct DomainCase {
     Events beforeRaise;
     Events whenSilent;
 };
+
+void PrintTo(const DomainCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DomainErrors : public MathLibTest, public ::testing::WithParamInterface<DomainCase> {};
 

@@ -84,12 +84,6 @@ TEST(ControlWordReadBack, ZeroStandsForTheRuntimeDefault) {
     }
 }
 
-TEST(ControlWordReadBack, ReservedBitIgnored) {
-    EXPECT_TRUE(x87::sameControlWord(0x1332, 0x1372));
-    EXPECT_FALSE(x87::sameControlWord(0x1332, 0x1333));
-    EXPECT_FALSE(x87::sameControlWord(0x1332, 0x0332));
-}
-
 TEST_F(FpuTest, ConstructionSavesTheWordAndLoadsNothing) {
     x87::reinitializeAndLoad(0x037F);
     TMathLib lib(nullptr);

@@ -12,7 +12,7 @@ struct PlotPoint {
 // One chart series. A sweep clears it, then hands it all its points in one call,
 // so the chart is never redrawn point by point.
 class PlotSeries {
-public:
+  public:
     virtual ~PlotSeries() = default;
     virtual void clear() = 0;
     virtual void setPoints(std::vector<PlotPoint> points) = 0;

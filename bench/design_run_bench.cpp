@@ -63,6 +63,26 @@ void BM_DesignRun(benchmark::State& state) {
 }
 BENCHMARK(BM_DesignRun)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
+// The x87 instructions the component uses, without its guard, checks or events.
+long double plainSqrt(long double x) {
+    asm("fsqrt" : "+t"(x));
+    return x;
+}
+
+long double plainLog10(long double x) {
+    long double log10Of2;
+    asm("fldlg2" : "=t"(log10Of2));
+    long double result;
+    asm("fyl2x" : "=t"(result) : "0"(x), "u"(log10Of2) : "st(1)");
+    return result;
+}
+
+long double plainAtan(long double y, long double x) {
+    long double result;
+    asm("fpatan" : "=t"(result) : "0"(x), "u"(y) : "st(1)");
+    return result;
+}
+
 void BM_PlainX87Sweep(benchmark::State& state) {
     // Four Chebyshev stages sized by "Fix Rx" at 1 kHz.
     const long double q[] = {0.67657L, 1.61068L, 3.46567L, 11.5308L};
@@ -80,17 +100,34 @@ void BM_PlainX87Sweep(benchmark::State& state) {
     for (auto _ : state) {
         for (int p = 0; p < 10000; ++p) {
             const long double f = 10 + 9 * p, w = f * kTwoPi;
-            long double hr = 1, hi = 0;
+            long double hr = 0, hi = 0;
             for (int i = 0; i < 4; ++i) {
-                const long double dr = b0[i] - w * w, di = b1[i] * w;
-                const long double d = dr * dr + di * di;
-                const long double sr = (K[i] * dr) / d, si = (-K[i] * di) / d;
-                const long double nr = hr * sr - hi * si;
-                hi = hi * sr + hr * si;
-                hr = nr;
+                // The same operations as the stage response: s^2, b1 s, sums,
+                // then K / t with the squared modulus as divisor.
+                const long double s2r = 0 * 0 - w * w, s2i = w * 0 + 0 * w;
+                const long double tr = (0 * b1[i] - w * 0) + s2r + b0[i];
+                const long double ti = (w * b1[i] + 0 * 0) + s2i + 0;
+                const long double d = tr * tr + ti * ti;
+                const long double sr = (K[i] * tr + 0 * ti) / d;
+                const long double si = (0 * tr - K[i] * ti) / d;
+                if (i == 0) {
+                    hr = sr;
+                    hi = si;
+                } else {
+                    const long double nr = hr * sr - hi * si;
+                    hi = hi * sr + hr * si;
+                    hr = nr;
+                }
             }
-            const long double g = std::log10(std::sqrt(hr * hr + hi * hi)) * 20;
-            const long double ph = (std::atan2(hi, hr) * 180) / kPi;
+            const long double g = plainLog10(plainSqrt(hr * hr + hi * hi)) * 20;
+            long double angle;
+            if (hr > 0) {
+                angle = plainAtan(hi / hr, 1);
+            } else {
+                const long double t = plainAtan(hi / -hr, 1);
+                angle = hi >= 0 ? kPi - t : -kPi - t;
+            }
+            const long double ph = (angle * 180) / kPi;
             gain[static_cast<std::size_t>(p)] = {static_cast<double>(f), static_cast<double>(g)};
             phase[static_cast<std::size_t>(p)] = {static_cast<double>(f), static_cast<double>(ph)};
         }

@@ -11,15 +11,16 @@ struct BiquadCoefficients {
     Extended b0;
 };
 
+template <Caller E = Caller::Any>
 inline void evaluateBiquad(TMathLib& math, const BiquadCoefficients& c, const Complex& s,
                            Complex& h) {
     Complex s2;
     Complex t;
-    math.FxCsqr(s, s2);
-    math.FxCmul(s, Complex{c.b1, 0}, t);
-    math.FxCadd(t, s2, t);
-    math.FxCadd(t, Complex{c.b0, 0}, t);
-    math.FxCdiv(Complex{c.K, 0}, t, h);
+    math.FxCsqr<E>(s, s2);
+    math.FxCmul<E>(s, Complex{c.b1, 0}, t);
+    math.FxCadd<E>(t, s2, t);
+    math.FxCadd<E>(t, Complex{c.b0, 0}, t);
+    math.FxCdiv<E>(Complex{c.K, 0}, t, h);
 }
 
 }  // namespace tessaron

@@ -27,8 +27,9 @@ class CascadeOf {
         }
     }
     int stageCount() const { return count_; }
+    template <Caller E>
     void evaluate(int i, const Complex& s, Complex& h) {
-        Topology::evaluate(math_, responses_[static_cast<std::size_t>(i)], s, h);
+        Topology::template evaluate<E>(math_, responses_[static_cast<std::size_t>(i)], s, h);
     }
 
   private:

@@ -38,17 +38,4 @@ Passive::Response Passive::response(const Stage& s) {
     return {formula(s.L * s.C), formula(s.C * s.R)};
 }
 
-void Passive::evaluate(TMathLib& math, const Response& r, const Complex& s, Complex& h) {
-    Complex s2;
-    Complex a;
-    Complex b;
-    Complex d;
-    math.FxCsqr(s, s2);
-    math.FxCmul(Complex{r.LC, 0}, s2, a);
-    math.FxCmul(Complex{r.CR, 0}, s, b);
-    math.FxCadd(a, b, d);
-    math.FxCadd(d, Complex{1, 0}, d);
-    math.FxCdiv(Complex{1, 0}, d, h);
-}
-
 }  // namespace tessaron

@@ -28,7 +28,19 @@ struct Passive {
     static StageFigures figures(const Stage& s);
     static std::array<ComponentLine, 3> componentLines(const Stage& s);
     static Response response(const Stage& s);
-    static void evaluate(TMathLib& math, const Response& r, const Complex& s, Complex& h);
+    template <Caller E = Caller::Any>
+    static void evaluate(TMathLib& math, const Response& r, const Complex& s, Complex& h) {
+        Complex s2;
+        Complex a;
+        Complex b;
+        Complex d;
+        math.FxCsqr<E>(s, s2);
+        math.FxCmul<E>(Complex{r.LC, 0}, s2, a);
+        math.FxCmul<E>(Complex{r.CR, 0}, s, b);
+        math.FxCadd<E>(a, b, d);
+        math.FxCadd<E>(d, Complex{1, 0}, d);
+        math.FxCdiv<E>(Complex{1, 0}, d, h);
+    }
 };
 
 }  // namespace tessaron

@@ -26,8 +26,9 @@ struct SallenKey {
     static StageFigures figures(const Stage& s);
     static std::array<ComponentLine, 4> componentLines(const Stage& s);
     static Response response(const Stage& s);
+    template <Caller E = Caller::Any>
     static void evaluate(TMathLib& math, const Response& r, const Complex& s, Complex& h) {
-        evaluateBiquad(math, r, s, h);
+        evaluateBiquad<E>(math, r, s, h);
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "mathlib/extended.h"
 #include "mathlib/fp_guard.h"
+#include "mathlib/x87_instructions.h"
 
 namespace tessaron {
 
@@ -14,8 +15,7 @@ struct StageFigures {
 // The processor's extended square root; a negative argument raises the
 // invalid-operation flag like any other x87 fault.
 inline Extended hardwareSqrt(Extended x) {
-    asm("fsqrt" : "+t"(x));
-    return x;
+    return x87::sqrt(x);
 }
 
 // Every sizing formula goes through this, so a fault is reported by the formula

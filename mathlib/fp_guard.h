@@ -58,6 +58,10 @@ std::uint16_t adoptLoadedWord(std::uint16_t word);
 
 }  // namespace detail
 
+inline bool insideGuard() {
+    return detail::guardState.depth > 0;
+}
+
 inline Guard::Guard() {
     if (detail::guardState.depth++ == 0) {
         detail::enterOutermost();
@@ -88,6 +92,42 @@ inline void throwPendingFault() {
     if (flags != 0) {
         detail::raiseIfUnmasked(flags);
     }
+}
+
+// The same test for results computed on the x87 alone (every Extended
+// operation and its conversions): the status word tells it all, at half the
+// cost of also reading MXCSR.
+inline void throwPendingX87Fault() {
+    std::uint16_t status;
+    asm volatile("fnstsw %0" : "=a"(status));
+    const unsigned flags = status & detail::guardState.unmasked;
+    if (flags != 0) {
+        detail::raiseIfUnmasked(flags);
+    }
+}
+
+inline Extended checkedX87(Extended value) {
+    asm volatile("" : "+t"(value));
+    throwPendingX87Fault();
+    return value;
+}
+
+// Makes `value` exist before the flags are read. An extended value only needs
+// a register; taking its address would keep it out of registers for good.
+inline void settle(Extended value) {
+    asm volatile("" : : "f"(value));
+}
+
+template <class T>
+inline void settle(const T& value) {
+    asm volatile("" : : "m"(value));
+}
+
+template <class T>
+inline T checkedX87(T value) {
+    settle(value);
+    throwPendingX87Fault();
+    return value;
 }
 
 // Clears the sticky flags without looking at them: for library calls whose

@@ -132,6 +132,30 @@ TEST_F(SweepTest, HugeCutoffStillSweepsInOrder) {
     EXPECT_EQ(gain.points.back().x, 300000 + 9999.0 * 299970);
 }
 
+TEST_F(SweepTest, EventHandlersSeeEveryCallAndChangeNoPoint) {
+    calc(TopologyKind::Passive, "1000", "0.1", 1, Bessel, 4);
+    const auto quietGain = gain.points;
+    const auto quietPhase = phase.points;
+    long calls = 0;
+    math.OnFxFinished = [&](TComponent* sender) {
+        EXPECT_EQ(sender, &math);
+        ++calls;
+    };
+    calc(TopologyKind::Passive, "1000", "0.1", 1, Bessel, 4);
+    math.OnFxFinished = nullptr;
+    ASSERT_EQ(gain.points.size(), quietGain.size());
+    for (std::size_t k = 0; k < quietGain.size(); ++k) {
+        ASSERT_EQ(gain.points[k].y, quietGain[k].y);
+        ASSERT_EQ(phase.points[k].y, quietPhase[k].y);
+    }
+    // Per point: two passive stages of nine calls each (the square and the
+    // quotient count their inner calls), the product, the modulus with its
+    // three inner calls, the logarithm, and the argument with its arctangent,
+    // plus pi where the response has left the right half-plane.
+    EXPECT_GE(calls, 10000L * (2 * 9 + 1 + 4 + 1 + 2));
+    EXPECT_LE(calls, 10000L * (2 * 9 + 1 + 4 + 1 + 3));
+}
+
 TEST(StageResponse, AtZeroHertzActiveStagesPassDcExactly) {
     TMathLib math(nullptr);
     CoefficientTables tables;

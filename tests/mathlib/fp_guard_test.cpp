@@ -101,11 +101,13 @@ INSTANTIATE_TEST_SUITE_P(
                                     }
                                 },
                                 &typeid(EOverflow), "浮動小数点数のオーバーフロー"},
-                      FaultCase{"DivisionByZeroInsideTheComponent",
+                      // Inside a computation's Guard the component leaves the
+                      // test to the computation's next formula boundary.
+                      FaultCase{"OverflowInsideTheComponentAtTheNextCheck",
                                 [] {
                                     TMathLib lib(nullptr);
                                     lib.InitializeFPU = false;
-                                    gSink = lib.FxCarg({gTiny, 1e4000L});
+                                    gSink = fp::checked(lib.FxCarg({gTiny, 1e4000L}));
                                 },
                                 &typeid(EOverflow), "浮動小数点数のオーバーフロー"}),
     [](const auto& param) { return param.param.name; });

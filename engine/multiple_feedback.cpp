@@ -3,8 +3,7 @@
 namespace tessaron {
 
 Extended MultipleFeedback::givenValue(const DesignRequest& request, int method, int stage) {
-    const auto i = static_cast<std::size_t>(stage);
-    return method == 1 ? request.GivenResistance[i] : request.GivenCapacitance[i];
+    return activeStageGiven(request, method, stage);
 }
 
 MultipleFeedback::Stage MultipleFeedback::size(int method, const StageCoefficients& prototype,

@@ -3,8 +3,7 @@
 namespace tessaron {
 
 Extended SallenKey::givenValue(const DesignRequest& request, int method, int stage) {
-    const auto i = static_cast<std::size_t>(stage);
-    return method == 1 ? request.GivenResistance[i] : request.GivenCapacitance[i];
+    return activeStageGiven(request, method, stage);
 }
 
 SallenKey::Stage SallenKey::size(int method, const StageCoefficients& prototype, Extended omega,

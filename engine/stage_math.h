@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/design_request.h"
 #include "mathlib/extended.h"
 #include "mathlib/fp_guard.h"
 #include "mathlib/x87_instructions.h"
@@ -16,6 +17,12 @@ struct StageFigures {
 // invalid-operation flag like any other x87 fault.
 inline Extended hardwareSqrt(Extended x) {
     return x87::sqrt(x);
+}
+
+// The active stages fix their resistance Rx by method 1 and C2 by method 2.
+inline Extended activeStageGiven(const DesignRequest& request, int method, int stage) {
+    const auto i = static_cast<std::size_t>(stage);
+    return method == 1 ? request.GivenResistance[i] : request.GivenCapacitance[i];
 }
 
 // Every sizing formula goes through this, so a fault is reported by the formula

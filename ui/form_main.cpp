@@ -84,12 +84,15 @@ void TFormMain::setUpTab(Tab& t, int firstEdit, int firstRadio, int gainChart,
         button = child<QRadioButton>(*this, name("RadioButton", radio++));
     }
     const int memo = kTabIndex(t.topology) + 1;
-    t.report = std::make_unique<MemoReport>(*child<QPlainTextEdit>(*this, name("Memo", memo)));
+    auto* memoWidget = child<QPlainTextEdit>(*this, name("Memo", memo));
+    addCopyAllToContextMenu(*memoWidget);
+    t.report = std::make_unique<MemoReport>(*memoWidget);
 
     auto* gainChartWidget = child<QCustomPlot>(*this, name("Chart", gainChart));
     auto* phaseChartWidget = child<QCustomPlot>(*this, name("Chart", gainChart + 1));
-    setUpChart(*gainChartWidget, "<Gain>", gainName, QColor(Qt::red));
-    setUpChart(*phaseChartWidget, "<Phase>", phaseName, std::nullopt);
+    setUpChart(*gainChartWidget, ChartQuantity::Gain, gainName);
+    setUpChart(*phaseChartWidget, ChartQuantity::Phase, phaseName);
+    linkFrequencyAxes(*gainChartWidget, *phaseChartWidget);
     t.gain = std::make_unique<ChartSeries>(*gainChartWidget);
     t.phase = std::make_unique<ChartSeries>(*phaseChartWidget);
 }

@@ -4,7 +4,9 @@
 
 #include "analysis/report_sink.h"
 
+class QMenu;
 class QPlainTextEdit;
+class QPoint;
 
 namespace tessaron {
 
@@ -17,5 +19,13 @@ class MemoReport : public ReportSink {
   private:
     QPlainTextEdit& memo_;
 };
+
+// Gives a memo "Copy All" in its context menu, so that a whole report goes to
+// the clipboard without selecting it first.
+void addCopyAllToContextMenu(QPlainTextEdit& memo);
+
+// The memo's standard context menu with "Copy All" added; `position` is in the
+// memo's viewport. The caller shows and deletes it.
+QMenu* createMemoContextMenu(QPlainTextEdit& memo, const QPoint& position);
 
 }  // namespace tessaron

@@ -30,6 +30,8 @@ bool registerApplicationFonts() {
 void setUpApplication() {
     QApplication::setApplicationName("Tessaron");
     QApplication::setApplicationDisplayName("Tessaron");
+    // Lets the desktop match the window to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName("tessaron");
     registerApplicationFonts();
     QApplication::setWindowIcon(QIcon(":/pictures/tessaron.svg"));
 }

@@ -51,8 +51,8 @@ void chartHandOver(benchmark::State& state) {
     QCustomPlot phaseChart(&page);
     gainChart.setGeometry(430, 8, 339, 210);
     phaseChart.setGeometry(430, 224, 339, 210);
-    tessaron::setUpChart(gainChart, "<Gain>", "Series1", QColor(Qt::red));
-    tessaron::setUpChart(phaseChart, "<Phase>", "Series2", std::nullopt);
+    tessaron::setUpChart(gainChart, tessaron::ChartQuantity::Gain, "Series1");
+    tessaron::setUpChart(phaseChart, tessaron::ChartQuantity::Phase, "Series2");
     page.resize(785, 474);
     page.show();
     tessaron::ChartSeries gainSeries(gainChart);

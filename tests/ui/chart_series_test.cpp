@@ -15,7 +15,7 @@ class ChartSeriesTest : public ::testing::Test {
   protected:
     static QCustomPlot& gainChart(QCustomPlot& chart) {
         chart.resize(339, 210);
-        setUpChart(chart, "<Gain>", "Series1", QColor(Qt::red));
+        setUpChart(chart, ChartQuantity::Gain, "Series1");
         return chart;
     }
     std::vector<double> keys() const {
@@ -118,7 +118,7 @@ TEST(ChartSetUp, PhaseSeriesKeepsTheChartsDefaultColour) {
     const QColor defaultColour = reference.addGraph()->pen().color();
 
     QCustomPlot chart;
-    setUpChart(chart, "<Phase>", "Series2", std::nullopt);
+    setUpChart(chart, ChartQuantity::Phase, "Series2");
     EXPECT_EQ(chart.graph(0)->scatterStyle().pen().color(), defaultColour);
     EXPECT_NE(chart.graph(0)->scatterStyle().pen().color(), QColor(Qt::red));
 }

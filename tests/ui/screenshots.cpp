@@ -9,7 +9,10 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <cstdio>
+
+#include <qcustomplot.h>
 
 #include "mathlib/fp_guard.h"
 #include "ui/form_main.h"
@@ -28,6 +31,31 @@ struct TabDesign {
     const char* calcButton;
     const char* file;
 };
+
+// Hovers a chart at a frequency, as the mouse would, so that its readout shows.
+void hover(QCustomPlot& chart, double hertz) {
+    const QPointF position(chart.xAxis->coordToPixel(hertz), chart.axisRect()->rect().center().y());
+    QMouseEvent move(QEvent::MouseMove, position, chart.mapToGlobal(position), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&chart, &move);
+}
+
+void zoomIn(QCustomPlot& chart, double hertz, int steps) {
+    const QPointF position(chart.xAxis->coordToPixel(hertz), chart.axisRect()->rect().center().y());
+    QWheelEvent wheel(position, chart.mapToGlobal(position), QPoint(), QPoint(0, 120 * steps),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&chart, &wheel);
+}
+
+bool save(QWidget& window, const QDir& output, const char* name) {
+    QTest::qWait(200);
+    const QString file = output.filePath(QString::fromLatin1(name) + ".png");
+    if (!window.grab().save(file)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -60,14 +88,25 @@ int main(int argc, char** argv) {
         window.findChild<QLineEdit*>(design.secondEdit)->setText(design.secondValue);
         window.findChild<QRadioButton*>(design.orderButton)->setChecked(true);
         window.findChild<QPushButton*>(design.calcButton)->click();
-        QTest::qWait(200);
-        const QString file = output.filePath(QString::fromLatin1(design.file) + ".png");
-        if (!window.grab().save(file)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        if (!save(window, output, design.file)) {
             return 1;
         }
     }
+
+    // The first tab's gain chart read at 1 kHz, then both its charts zoomed in
+    // around 1 kHz and the phase read there too.
     pages->setCurrentIndex(0);
+    auto* gain = window.findChild<QCustomPlot*>("Chart1");
+    auto* phase = window.findChild<QCustomPlot*>("Chart2");
+    hover(*gain, 1000);
+    if (!save(window, output, "readout")) {
+        return 1;
+    }
+    zoomIn(*gain, 1000, 6);
+    hover(*phase, 1000);
+    if (!save(window, output, "zoomed")) {
+        return 1;
+    }
 
     // The error box of a design that divides by zero, grabbed while it is up.
     bool saved = false;

@@ -10,10 +10,16 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "ui/dialogs.h"
 #include "ui/form_main.h"
+
+// Failure messages show the text, not the bytes.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace tessaron::test {
 

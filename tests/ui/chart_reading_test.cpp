@@ -1,0 +1,490 @@
+// What an engineer does with the charts and reports of a tab: reading points,
+// zooming and panning the frequency axis, copying.
+#include <gtest/gtest.h>
+
+#include <qcustomplot.h>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "ui/chart.h"
+#include "ui/memo_report.h"
+#include "ui_test_support.h"
+
+namespace tessaron::test {
+namespace {
+
+// Mouse actions as the chart receives them, at exact (sub-pixel) positions.
+void mouse(QCustomPlot& chart, QEvent::Type type, const QPointF& position, Qt::MouseButton button,
+           Qt::MouseButtons buttons) {
+    QMouseEvent event(type, position, chart.mapToGlobal(position), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(&chart, &event);
+}
+
+void hover(QCustomPlot& chart, const QPointF& position) {
+    mouse(chart, QEvent::MouseMove, position, Qt::NoButton, Qt::NoButton);
+}
+
+void wheel(QCustomPlot& chart, const QPointF& position, int notches) {
+    QWheelEvent event(position, chart.mapToGlobal(position), QPoint(), QPoint(0, 120 * notches),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&chart, &event);
+}
+
+void drag(QCustomPlot& chart, const QPointF& from, const QPointF& to) {
+    mouse(chart, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    mouse(chart, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    mouse(chart, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+}
+
+void doubleClick(QCustomPlot& chart, const QPointF& position) {
+    mouse(chart, QEvent::MouseButtonDblClick, position, Qt::LeftButton, Qt::LeftButton);
+}
+
+QPointF pixelOf(const QCustomPlot& chart, double hertz, double value) {
+    return {chart.xAxis->coordToPixel(hertz), chart.yAxis->coordToPixel(value)};
+}
+
+QPointF middleOf(const QCustomPlot& chart) {
+    return QRectF(chart.axisRect()->rect()).center();
+}
+
+QAction* actionNamed(const QMenu& menu, const QString& text) {
+    for (QAction* action : menu.actions()) {
+        if (action->text() == text) {
+            return action;
+        }
+    }
+    ADD_FAILURE() << "no action " << text.toStdString();
+    throw std::runtime_error("missing action");
+}
+
+// The window on screen, so that the charts have their size and axis layout.
+class ChartReading : public WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        for (int n = 1; n <= 6; ++n) {
+            // Readouts in a known format whatever the machine's locale.
+            chart(n).setLocale(QLocale::c());
+        }
+    }
+
+    QCustomPlot& chart(int number) const {
+        return named<QCustomPlot>(QString("Chart%1").arg(number));
+    }
+    ChartInteraction& interaction(int number) const {
+        ChartInteraction* found = ChartInteraction::of(chart(number));
+        if (found == nullptr) {
+            ADD_FAILURE() << "Chart" << number << " has no interaction";
+            throw std::runtime_error("missing interaction");
+        }
+        return *found;
+    }
+    // Butterworth, 2nd order, Fix Rx: the points lie at 10, 19, 28 ... Hz.
+    void designMultiFeedback(const char* fc) {
+        edit(1).setText(fc);
+        edit(2).setText("10000");
+        click(2);
+        ASSERT_EQ(dialogs.errors, QStringList{});
+        ASSERT_EQ(pointCount(1), 10000);
+    }
+    std::vector<QCPRange> frequencyRanges() const {
+        std::vector<QCPRange> ranges;
+        for (int n = 1; n <= 6; ++n) {
+            ranges.push_back(chart(n).xAxis->range());
+        }
+        return ranges;
+    }
+};
+
+// Reading the curves
+
+struct HoverCase {
+    const char* name;
+    int chart;
+    double hertz;  // where the mouse is, horizontally
+    double value;  // and vertically
+    const char* readout;
+};
+
+class HoverReadout : public ChartReading, public ::testing::WithParamInterface<HoverCase> {};
+
+TEST_P(HoverReadout, ShowsThePointNearestInFrequency) {
+    designMultiFeedback("1000");
+    const HoverCase& c = GetParam();
+    QCustomPlot& plot = chart(c.chart);
+    hover(plot, pixelOf(plot, c.hertz, c.value));
+    EXPECT_TRUE(interaction(c.chart).readoutShown());
+    EXPECT_EQ(interaction(c.chart).readoutText(), c.readout);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MultiFeedbackButterworth2, HoverReadout,
+    ::testing::Values(HoverCase{"gain_at_the_corner", 1, 1000, -3.0103, "1.00 kHz, -3.01 dB"},
+                      HoverCase{"phase_at_the_corner", 2, 1000, 90, "1.00 kHz, 90.00\u00B0"},
+                      // The pass band lies a few 1e-8 dB below zero: no "-0.00".
+                      HoverCase{"gain_at_the_first_point", 1, 10, 0, "10.0 Hz, 0.00 dB"},
+                      HoverCase{"phase_at_the_first_point", 2, 10, 179.19, "10.0 Hz, 179.19\u00B0"},
+                      // 14 Hz is nearer 10 Hz in hertz but nearer 19 Hz on the logarithmic axis.
+                      HoverCase{"between_points_by_the_axis", 2, 14, 179, "19.0 Hz, 178.46\u00B0"},
+                      // The value under the mouse does not matter, only the frequency.
+                      HoverCase{"far_above_the_curve", 1, 1000, 0, "1.00 kHz, -3.01 dB"},
+                      HoverCase{"last_point", 1, 90001, -78.17, "90.0 kHz, -78.17 dB"},
+                      HoverCase{"beyond_the_last_point", 1, 99000, -78, "90.0 kHz, -78.17 dB"}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(ChartReading, NothingToReadOutsideThePlotWithoutPointsOrMouse) {
+    // No design yet: an empty chart.
+    hover(chart(1), middleOf(chart(1)));
+    EXPECT_FALSE(interaction(1).readoutShown());
+
+    designMultiFeedback("1000");
+    hover(chart(1), middleOf(chart(1)));
+    ASSERT_TRUE(interaction(1).readoutShown());
+    // Over the title, above the plot area.
+    hover(chart(1), QPointF(middleOf(chart(1)).x(), 3));
+    EXPECT_FALSE(interaction(1).readoutShown());
+    // Panned so far that no point is left in view.
+    hover(chart(1), middleOf(chart(1)));
+    chart(1).xAxis->setRange(1e7, 1e8);
+    EXPECT_FALSE(interaction(1).readoutShown());
+    // Gone with the mouse.
+    chart(1).xAxis->setRange(1, 1e6);
+    ASSERT_TRUE(interaction(1).readoutShown());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&chart(1), &leave);
+    EXPECT_FALSE(interaction(1).readoutShown());
+}
+
+TEST_F(ChartReading, ReadoutUnderAStillMouseReadsTheNewDesign) {
+    designMultiFeedback("1000");
+    hover(chart(2), pixelOf(chart(2), 10, 179));
+    const QString butterworth = interaction(2).readoutText();
+    ASSERT_EQ(butterworth, "10.0 Hz, 179.19\u00B0");
+    // Same frequencies, so the range stays; only the values change.
+    radio(2).setChecked(true);
+    designMultiFeedback("1000");
+    EXPECT_TRUE(interaction(2).readoutText().startsWith("10.0 Hz, "));
+    EXPECT_NE(interaction(2).readoutText(), butterworth);
+}
+
+// Zoom and pan
+
+TEST_F(ChartReading, WheelZoomsOnlyTheFrequencyAxisOfBothChartsOfTheTab) {
+    designMultiFeedback("1000");
+    const std::vector<QCPRange> before = frequencyRanges();
+    const QCPRange gainValues = chart(1).yAxis->range();
+    const QCPRange phaseValues = chart(2).yAxis->range();
+
+    wheel(chart(1), pixelOf(chart(1), 1000, -20), 3);
+
+    const QCPRange zoomed = chart(1).xAxis->range();
+    EXPECT_GT(zoomed.lower, before[0].lower);
+    EXPECT_LT(zoomed.upper, before[0].upper);
+    // Zoomed about the mouse: 1 kHz stays inside.
+    EXPECT_TRUE(zoomed.contains(1000));
+    EXPECT_EQ(chart(2).xAxis->range(), zoomed);
+    EXPECT_EQ(chart(1).yAxis->range(), gainValues);
+    EXPECT_EQ(chart(2).yAxis->range(), phaseValues);
+    for (int n = 3; n <= 6; ++n) {
+        EXPECT_EQ(chart(n).xAxis->range(), before[static_cast<std::size_t>(n - 1)]) << "Chart" << n;
+    }
+}
+
+TEST_F(ChartReading, DraggingPansBothChartsByTheSameFactor) {
+    designMultiFeedback("1000");
+    const QCPRange before = chart(2).xAxis->range();
+    const QPointF from = middleOf(chart(2));
+    drag(chart(2), from, from + QPointF(40, 25));
+
+    const QCPRange panned = chart(2).xAxis->range();
+    EXPECT_LT(panned.lower, before.lower);
+    // A pan on the logarithmic axis keeps the number of decades shown.
+    EXPECT_NEAR(std::log10(panned.upper / panned.lower), std::log10(before.upper / before.lower),
+                1e-9);
+    EXPECT_EQ(chart(1).xAxis->range(), panned);
+}
+
+// Every chart, whichever moves, takes its partner on the tab along and no other.
+struct LinkCase {
+    int moved;
+    int partner;
+};
+
+class LinkedFrequencyAxes : public ChartReading, public ::testing::WithParamInterface<LinkCase> {};
+
+TEST_P(LinkedFrequencyAxes, PartnerFollowsOthersStay) {
+    const std::vector<QCPRange> before = frequencyRanges();
+    const QCPRange range(123, 4567);
+    chart(GetParam().moved).xAxis->setRange(range);
+    for (int n = 1; n <= 6; ++n) {
+        const QCPRange expected = n == GetParam().moved || n == GetParam().partner
+                                      ? range
+                                      : before[static_cast<std::size_t>(n - 1)];
+        EXPECT_EQ(chart(n).xAxis->range(), expected) << "Chart" << n;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllCharts, LinkedFrequencyAxes,
+                         ::testing::Values(LinkCase{1, 2}, LinkCase{2, 1}, LinkCase{3, 4},
+                                           LinkCase{4, 3}, LinkCase{5, 6}, LinkCase{6, 5}));
+
+TEST_F(ChartReading, DoubleClickReturnsBothChartsToTheAutomaticRange) {
+    designMultiFeedback("1000");
+    const QCPRange automatic = chart(1).xAxis->range();
+    const QCPRange phaseValues = chart(2).yAxis->range();
+    wheel(chart(1), middleOf(chart(1)), 5);
+    drag(chart(1), middleOf(chart(1)), middleOf(chart(1)) + QPointF(30, 0));
+    ASSERT_NE(chart(2).xAxis->range(), automatic);
+
+    doubleClick(chart(2), middleOf(chart(2)));
+    for (int n : {1, 2}) {
+        EXPECT_DOUBLE_EQ(chart(n).xAxis->range().lower, automatic.lower) << "Chart" << n;
+        EXPECT_DOUBLE_EQ(chart(n).xAxis->range().upper, automatic.upper) << "Chart" << n;
+    }
+    EXPECT_EQ(chart(2).yAxis->range(), phaseValues);
+}
+
+TEST_F(ChartReading, ContextMenuResetsTheZoomToo) {
+    designMultiFeedback("1000");
+    const QCPRange automatic = chart(2).xAxis->range();
+    wheel(chart(2), middleOf(chart(2)), 4);
+    ASSERT_NE(chart(1).xAxis->range(), automatic);
+
+    std::unique_ptr<QMenu> menu(interaction(1).createContextMenu(nullptr));
+    actionNamed(*menu, "Reset Zoom")->trigger();
+    EXPECT_DOUBLE_EQ(chart(2).xAxis->range().lower, automatic.lower);
+    EXPECT_DOUBLE_EQ(chart(2).xAxis->range().upper, automatic.upper);
+}
+
+TEST_F(ChartReading, NextCalcScalesAutomaticallyAfterAZoom) {
+    designMultiFeedback("1000");
+    const QCPRange automatic = chart(1).xAxis->range();
+    wheel(chart(1), middleOf(chart(1)), 5);
+    ASSERT_NE(chart(1).xAxis->range(), automatic);
+
+    designMultiFeedback("1000");
+    EXPECT_EQ(chart(1).xAxis->range(), automatic);
+    EXPECT_EQ(chart(2).xAxis->range(), automatic);
+
+    // fc 2000: points from 20 Hz to 190001 Hz, whatever the zoom was, with
+    // the same small room beyond both ends so that no point is cut.
+    wheel(chart(2), middleOf(chart(2)), -2);
+    designMultiFeedback("2000");
+    for (int n : {1, 2}) {
+        const QCPRange range = chart(n).xAxis->range();
+        const double roomBelow = std::log10(20 / range.lower);
+        const double roomAbove = std::log10(range.upper / 190001);
+        EXPECT_GT(roomBelow, 0.02) << "Chart" << n;
+        EXPECT_LT(roomBelow, 0.2) << "Chart" << n;
+        EXPECT_NEAR(roomAbove, roomBelow, 1e-9) << "Chart" << n;
+    }
+}
+
+// Copying
+
+bool hasColour(const QImage& image, QRgb colour) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == colour) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+TEST_F(ChartReading, CopyChartPutsThePictureWithoutTheReadoutOnTheClipboard) {
+    designMultiFeedback("1000");
+    QCustomPlot& gain = chart(1);
+    const QImage withoutReadout = interaction(1).picture().toImage();
+    hover(gain, pixelOf(gain, 1000, -3));
+    ASSERT_TRUE(interaction(1).readoutShown());
+
+    QApplication::clipboard()->clear();
+    std::unique_ptr<QMenu> menu(interaction(1).createContextMenu(nullptr));
+    actionNamed(*menu, "Copy Chart")->trigger();
+
+    const QImage copied = QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(copied.isNull());
+    EXPECT_EQ(copied.size(), gain.size() * gain.devicePixelRatioF());
+    EXPECT_TRUE(hasColour(copied, qRgb(255, 0, 0))) << "no red gain points";
+    EXPECT_EQ(copied, withoutReadout.convertToFormat(QImage::Format_RGB32));
+    // The user still sees the readout after copying.
+    EXPECT_TRUE(interaction(1).readoutShown());
+}
+
+TEST_F(ChartReading, CopyAllCopiesTheWholeReportWhateverIsSelected) {
+    designMultiFeedback("1000");
+    auto& memo = named<QPlainTextEdit>("Memo1");
+    memo.moveCursor(QTextCursor::Start);
+    memo.moveCursor(QTextCursor::Down, QTextCursor::KeepAnchor);
+    ASSERT_TRUE(memo.textCursor().hasSelection());
+
+    QApplication::clipboard()->clear();
+    std::unique_ptr<QMenu> menu(createMemoContextMenu(memo, QPoint(5, 5)));
+    actionNamed(*menu, "Copy All")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), memo.toPlainText());
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("---Result of Method 1---\n"));
+    // The standard editing actions stay in the menu.
+    EXPECT_GT(menu->actions().size(), 5);
+}
+
+TEST_F(ChartReading, CopyAllIsOfferedOnEveryReportOnlyWhenThereIsText) {
+    for (const char* name : {"Memo1", "Memo2", "Memo3"}) {
+        auto& memo = named<QPlainTextEdit>(name);
+        EXPECT_EQ(memo.contextMenuPolicy(), Qt::CustomContextMenu) << name;
+        std::unique_ptr<QMenu> empty(createMemoContextMenu(memo, QPoint(5, 5)));
+        EXPECT_FALSE(actionNamed(*empty, "Copy All")->isEnabled()) << name;
+        memo.setPlainText("notes");
+        std::unique_ptr<QMenu> filled(createMemoContextMenu(memo, QPoint(5, 5)));
+        EXPECT_TRUE(actionNamed(*filled, "Copy All")->isEnabled()) << name;
+    }
+}
+
+// Tick labels
+
+QStringList labelsInside(QCPAxisTicker& ticker, const QCPRange& range) {
+    QVector<double> ticks;
+    QVector<double> subTicks;
+    QVector<QString> labels;
+    ticker.generate(range, QLocale::c(), 'g', 6, ticks, &subTicks, &labels);
+    QStringList inside;
+    for (qsizetype i = 0; i < ticks.size(); ++i) {
+        if (range.contains(ticks[i])) {
+            inside << labels[i];
+        }
+    }
+    return inside;
+}
+
+struct NumberCase {
+    double value;
+    const char* text;
+};
+
+class EngineeringNumber : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(EngineeringNumber, ReadsAsEngineersWriteIt) {
+    EXPECT_EQ(engineeringNumber(GetParam().value, QLocale::c()), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, EngineeringNumber,
+    ::testing::Values(NumberCase{10, "10"}, NumberCase{100, "100"}, NumberCase{1000, "1k"},
+                      NumberCase{1e4, "10k"}, NumberCase{1e5, "100k"}, NumberCase{1e6, "1M"},
+                      NumberCase{1e9, "1G"}, NumberCase{0.5, "0.5"}, NumberCase{1, "1"},
+                      NumberCase{2500, "2.5k"}, NumberCase{1050, "1.05k"}, NumberCase{999, "999"},
+                      // A decade tick computed a hair short.
+                      NumberCase{999.9999999999, "1k"}, NumberCase{std::pow(10.0, 6), "1M"}));
+
+struct ReadoutCase {
+    ChartQuantity quantity;
+    double hertz;
+    double value;
+    const char* text;
+};
+
+class ReadoutFormat : public ::testing::TestWithParam<ReadoutCase> {};
+
+TEST_P(ReadoutFormat, ThreeDigitsOfFrequencyTwoDecimalsOfValue) {
+    const ReadoutCase& c = GetParam();
+    EXPECT_EQ(readoutText(c.quantity, c.hertz, c.value, QLocale::c()), c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, ReadoutFormat,
+    ::testing::Values(ReadoutCase{ChartQuantity::Gain, 1000, -3.0103, "1.00 kHz, -3.01 dB"},
+                      ReadoutCase{ChartQuantity::Gain, 10, -4.3e-8, "10.0 Hz, 0.00 dB"},
+                      ReadoutCase{ChartQuantity::Gain, 1, 0.004, "1.00 Hz, 0.00 dB"},
+                      ReadoutCase{ChartQuantity::Phase, 123, 179.19, "123 Hz, 179.19\u00B0"},
+                      ReadoutCase{ChartQuantity::Phase, 90001, -0.9, "90.0 kHz, -0.90\u00B0"},
+                      // Rounding to three digits moves up a prefix.
+                      ReadoutCase{ChartQuantity::Gain, 999.7, -3, "1.00 kHz, -3.00 dB"},
+                      ReadoutCase{ChartQuantity::Gain, 9.996, -3, "10.0 Hz, -3.00 dB"},
+                      ReadoutCase{ChartQuantity::Gain, 99.96, 0, "100 Hz, 0.00 dB"},
+                      ReadoutCase{ChartQuantity::Phase, 1230000, -360, "1.23 MHz, -360.00\u00B0"}));
+
+struct TickCase {
+    const char* name;
+    QCPRange range;
+    QStringList labels;
+};
+
+class FrequencyTicks : public ::testing::TestWithParam<TickCase> {};
+
+TEST_P(FrequencyTicks, ZoomedAxesKeepSeveralReadableLabels) {
+    FrequencyTicker ticker;
+    EXPECT_EQ(labelsInside(ticker, GetParam().range), GetParam().labels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, FrequencyTicks,
+    ::testing::Values(
+        TickCase{"whole_sweep", {9.6, 94000}, {"10", "100", "1k", "10k"}},
+        TickCase{"up_to_a_megahertz", {1, 1.2e6}, {"1", "10", "100", "1k", "10k", "100k", "1M"}},
+        TickCase{"one_decade", {150, 6000}, {"200", "500", "1k", "2k", "5k"}},
+        TickCase{"half_a_decade", {1100, 4500}, {"2k", "3k", "4k"}},
+        TickCase{"below_one_hertz",
+                 {0.15, 0.95},
+                 {"0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9"}}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST(FrequencyTicksZoomedFar, FallBackToEvenStepsWithinOneMantissa) {
+    FrequencyTicker ticker;
+    const QStringList labels = labelsInside(ticker, QCPRange(1000, 1300));
+    ASSERT_GE(labels.size(), 3);
+    for (const QString& label : labels) {
+        EXPECT_TRUE(label.endsWith('k')) << label.toStdString();
+        EXPECT_GE(label.chopped(1).toDouble(), 1.0);
+        EXPECT_LE(label.chopped(1).toDouble(), 1.3);
+    }
+}
+
+struct ValueTickCase {
+    const char* name;
+    ChartQuantity quantity;
+    QCPRange range;
+    QStringList labels;
+};
+
+class ValueTicks : public ::testing::TestWithParam<ValueTickCase> {};
+
+TEST_P(ValueTicks, FallOnStepsThatMeanSomething) {
+    const auto ticker = PreferredStepTicker::forQuantity(GetParam().quantity);
+    EXPECT_EQ(labelsInside(*ticker, GetParam().range), GetParam().labels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, ValueTicks,
+    ::testing::Values(
+        ValueTickCase{
+            "second_order_gain", ChartQuantity::Gain, {-84, 6}, {"-80", "-60", "-40", "-20", "0"}},
+        ValueTickCase{"fourth_order_gain",
+                      ChartQuantity::Gain,
+                      {-168, 6},
+                      {"-160", "-120", "-80", "-40", "0"}},
+        ValueTickCase{
+            "eighth_order_gain", ChartQuantity::Gain, {-345, 10}, {"-300", "-200", "-100", "0"}},
+        ValueTickCase{
+            "wrapped_phase", ChartQuantity::Phase, {-194, 194}, {"-180", "-90", "0", "90", "180"}},
+        ValueTickCase{
+            "half_turn", ChartQuantity::Phase, {-7, 187}, {"0", "45", "90", "135", "180"}},
+        // Too short for a landmark step: ordinary steps.
+        ValueTickCase{
+            "flat_phase", ChartQuantity::Phase, {-1, 1}, {"-1", "-0.5", "0", "0.5", "1"}}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+}  // namespace
+}  // namespace tessaron::test

@@ -10,9 +10,9 @@ namespace tessaron {
 void appendReportHeader(ReportSink& sink, int method) {
     // std::to_string: the method number is an integer literal of the header,
     // not a report value, and must not pick up a decimal separator.
-    const std::string header = "---Result of Method " + std::to_string(method) + "---";
-    sink.appendLine(header);
-    sink.appendLine(kReportSeparator);
+    const std::string header[] = {"---Result of Method " + std::to_string(method) + "---",
+                                  std::string(kReportSeparator)};
+    sink.appendLines(header);
 }
 
 void appendStageBlock(ReportSink& sink, int stage, std::span<const ComponentLine> components,
@@ -34,9 +34,7 @@ void appendStageBlock(ReportSink& sink, int stage, std::span<const ComponentLine
     lines.push_back("  *Q := " + formatNumber(quality, decimalSeparator));
     lines.emplace_back(kReportSeparator);
 
-    for (const std::string& line : lines) {
-        sink.appendLine(line);
-    }
+    sink.appendLines(lines);
 }
 
 }  // namespace tessaron

@@ -268,6 +268,7 @@ void setUpChart(QCustomPlot& chart, ChartQuantity quantity, const QString& serie
     graph->setPen(QPen(colour));
     graph->setScatterStyle(
         QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(colour), QBrush(colour), kPointSize));
+    chart.setNotAntialiasedElements(QCP::aeScatters);
 
     new ChartInteraction(chart, quantity);
 }

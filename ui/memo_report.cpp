@@ -11,6 +11,20 @@ void MemoReport::appendLine(std::string_view line) {
     memo_.appendPlainText(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
 }
 
+void MemoReport::appendLines(std::span<const std::string> lines) {
+    // One paragraph per line, added in one edit: the memo lays out and scrolls
+    // once per block instead of once per line.
+    if (lines.empty()) {
+        return;
+    }
+    QString text = QString::fromStdString(lines.front());
+    for (const std::string& line : lines.subspan(1)) {
+        text += QChar::ParagraphSeparator;
+        text += QString::fromStdString(line);
+    }
+    memo_.appendPlainText(text);
+}
+
 QMenu* createMemoContextMenu(QPlainTextEdit& memo, const QPoint& position) {
     QMenu* menu = memo.createStandardContextMenu(position);
     menu->addSeparator();

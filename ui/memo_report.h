@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+#include <string>
 #include <string_view>
 
 #include "analysis/report_sink.h"
@@ -15,6 +17,7 @@ class MemoReport : public ReportSink {
   public:
     explicit MemoReport(QPlainTextEdit& memo) : memo_(memo) {}
     void appendLine(std::string_view line) override;
+    void appendLines(std::span<const std::string> lines) override;
 
   private:
     QPlainTextEdit& memo_;

@@ -11,7 +11,6 @@
 
 #include "engine/design_run.h"
 #include "engine/request_reader.h"
-#include "mathlib/math_errors.h"
 #include "ui/error_text.h"
 #include "ui/resources.h"
 #include "ui_form_main.h"
@@ -138,9 +137,8 @@ template <typename Handler>
 void TFormMain::handled(Handler&& handler) {
     try {
         handler();
-    } catch (const EMathError& error) {
-        dialogs_->showError(errorBoxText(error.what()));
     } catch (const std::exception& error) {
+        // Arithmetic faults and the numeric component's errors (EMathError) above all.
         dialogs_->showError(errorBoxText(error.what()));
     } catch (...) {
         // Nothing of ours throws anything else; still, the event loop must never

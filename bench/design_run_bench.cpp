@@ -1,7 +1,8 @@
 // One complete "Calc" without a window: read nine fields, size and report an
 // 8th-order cascade, sweep 10,000 points into series that only store them.
 // BM_PlainX87Sweep is the yardstick: the same multiple-feedback sweep written as
-// a bare extended-precision loop, without the component, events or fault checks.
+// a bare extended-precision loop on the same x87 instructions, without the
+// component, events or fault checks.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -9,6 +10,7 @@
 #include "engine/design_run.h"
 #include "engine/request_reader.h"
 #include "mathlib/fp_guard.h"
+#include "mathlib/x87_instructions.h"
 
 namespace tessaron {
 namespace {
@@ -63,26 +65,6 @@ void BM_DesignRun(benchmark::State& state) {
 }
 BENCHMARK(BM_DesignRun)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
-// The x87 instructions the component uses, without its guard, checks or events.
-long double plainSqrt(long double x) {
-    asm("fsqrt" : "+t"(x));
-    return x;
-}
-
-long double plainLog10(long double x) {
-    long double log10Of2;
-    asm("fldlg2" : "=t"(log10Of2));
-    long double result;
-    asm("fyl2x" : "=t"(result) : "0"(x), "u"(log10Of2) : "st(1)");
-    return result;
-}
-
-long double plainAtan(long double y, long double x) {
-    long double result;
-    asm("fpatan" : "=t"(result) : "0"(x), "u"(y) : "st(1)");
-    return result;
-}
-
 void BM_PlainX87Sweep(benchmark::State& state) {
     // Four Chebyshev stages sized by "Fix Rx" at 1 kHz.
     const long double q[] = {0.67657L, 1.61068L, 3.46567L, 11.5308L};
@@ -119,12 +101,12 @@ void BM_PlainX87Sweep(benchmark::State& state) {
                     hr = nr;
                 }
             }
-            const long double g = plainLog10(plainSqrt(hr * hr + hi * hi)) * 20;
+            const long double g = x87::log10(x87::sqrt(hr * hr + hi * hi)) * 20;
             long double angle;
             if (hr > 0) {
-                angle = plainAtan(hi / hr, 1);
+                angle = x87::atan2(hi / hr, 1);
             } else {
-                const long double t = plainAtan(hi / -hr, 1);
+                const long double t = x87::atan2(hi / -hr, 1);
                 angle = hi >= 0 ? kPi - t : -kPi - t;
             }
             const long double ph = (angle * 180) / kPi;

@@ -34,10 +34,10 @@ MultipleFeedback::Stage MultipleFeedback::size(int method, const StageCoefficien
 }
 
 StageFigures MultipleFeedback::figures(const Stage& s) {
-    const Extended fs = formula(hardwareSqrt(1 / (((s.R2 * s.R3) * s.C1) * s.C2)) / kTwoPi);
-    const Extended qs = formula(hardwareSqrt(s.C1 / s.C2) /
-                                (hardwareSqrt(s.R3 * s.R2) / s.R1 +
-                                 (hardwareSqrt(s.R2 / s.R3) + hardwareSqrt(s.R3 / s.R2))));
+    const Extended fs = formula(x87::sqrt(1 / (((s.R2 * s.R3) * s.C1) * s.C2)) / kTwoPi);
+    const Extended qs =
+        formula(x87::sqrt(s.C1 / s.C2) / (x87::sqrt(s.R3 * s.R2) / s.R1 +
+                                          (x87::sqrt(s.R2 / s.R3) + x87::sqrt(s.R3 / s.R2))));
     return {fs, qs};
 }
 

@@ -25,8 +25,8 @@ Passive::Stage Passive::size(int method, const StageCoefficients& prototype, Ext
 }
 
 StageFigures Passive::figures(const Stage& s) {
-    const Extended fs = formula(1 / (hardwareSqrt(s.L * s.C) * kTwoPi));
-    const Extended qs = formula(hardwareSqrt(s.L * s.C) / (s.C * s.R));
+    const Extended fs = formula(1 / (x87::sqrt(s.L * s.C) * kTwoPi));
+    const Extended qs = formula(x87::sqrt(s.L * s.C) / (s.C * s.R));
     return {fs, qs};
 }
 

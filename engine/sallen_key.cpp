@@ -31,9 +31,9 @@ SallenKey::Stage SallenKey::size(int method, const StageCoefficients& prototype,
 }
 
 StageFigures SallenKey::figures(const Stage& s) {
-    const Extended fs = formula(hardwareSqrt(1 / (((s.R1 * s.R2) * s.C1) * s.C2)) / kTwoPi);
-    const Extended qs = formula(1 / (hardwareSqrt((s.R1 * s.C2) / (s.R2 * s.C1)) +
-                                     hardwareSqrt((s.R2 * s.C2) / (s.R1 * s.C1))));
+    const Extended fs = formula(x87::sqrt(1 / (((s.R1 * s.R2) * s.C1) * s.C2)) / kTwoPi);
+    const Extended qs = formula(
+        1 / (x87::sqrt((s.R1 * s.C2) / (s.R2 * s.C1)) + x87::sqrt((s.R2 * s.C2) / (s.R1 * s.C1))));
     return {fs, qs};
 }
 

@@ -13,12 +13,6 @@ struct StageFigures {
     Extended quality;
 };
 
-// The processor's extended square root; a negative argument raises the
-// invalid-operation flag like any other x87 fault.
-inline Extended hardwareSqrt(Extended x) {
-    return x87::sqrt(x);
-}
-
 // The active stages fix their resistance Rx by method 1 and C2 by method 2.
 inline Extended activeStageGiven(const DesignRequest& request, int method, int stage) {
     const auto i = static_cast<std::size_t>(stage);

@@ -1,5 +1,6 @@
 # Installs the build into a scratch prefix and checks that a desktop finds the
-# program, its menu entry and its icon where it looks for them.
+# program, its menu entry and its icon where it looks for them, and that the
+# menu entry and the software centre's description pass their validators.
 #   cmake -DBUILD_DIR=... -DPREFIX=... -P check_install.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -8,9 +9,8 @@ if(NOT result EQUAL 0)
     message(FATAL_ERROR "install failed: ${result}")
 endif()
 
-foreach(path bin/tessaron
-             share/applications/tessaron.desktop
-             share/icons/hicolor/scalable/apps/tessaron.svg)
+include("${CMAKE_CURRENT_LIST_DIR}/../packaging/installed_files.cmake")
+foreach(path IN LISTS tessaron_installed_files)
     if(NOT EXISTS "${PREFIX}/${path}")
         message(FATAL_ERROR "not installed: ${path}")
     endif()
@@ -29,4 +29,18 @@ endforeach()
 file(READ "${PREFIX}/share/icons/hicolor/scalable/apps/tessaron.svg" icon LIMIT 512)
 if(NOT icon MATCHES "<svg")
     message(FATAL_ERROR "the icon is not an SVG picture")
+endif()
+
+# The validators' own verdicts: desktop-file-validate prints hints without
+# failing, so any output at all counts against the entry.
+execute_process(COMMAND desktop-file-validate "${PREFIX}/share/applications/tessaron.desktop"
+                RESULT_VARIABLE result OUTPUT_VARIABLE report ERROR_VARIABLE report)
+if(NOT result EQUAL 0 OR report)
+    message(FATAL_ERROR "desktop-file-validate: ${result}\n${report}")
+endif()
+file(GLOB metainfo "${PREFIX}/share/metainfo/*.metainfo.xml")
+execute_process(COMMAND appstreamcli validate --no-net ${metainfo}
+                RESULT_VARIABLE result OUTPUT_VARIABLE report ERROR_VARIABLE report)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "appstreamcli validate: ${result}\n${report}")
 endif()

@@ -1,0 +1,12 @@
+# Every file an install puts down, relative to its prefix: the one list that
+# both the install tree and the Debian package are checked against.
+set(tessaron_installed_files
+    bin/tessaron
+    share/applications/tessaron.desktop
+    share/icons/hicolor/scalable/apps/tessaron.svg
+    share/metainfo/invalid.tessaron.tessaron.metainfo.xml
+    share/man/man1/tessaron.1.gz
+    share/doc/tessaron/README.md
+    share/doc/tessaron/changelog.gz
+    share/doc/tessaron/copyright
+    share/doc/tessaron/docs/screenshot.png)

@@ -57,11 +57,7 @@ std::variant<std::vector<double>, Unshowable> sweepFrequencies(Extended fc) {
         if (!(fp::pinned(fc) > 0)) {
             return Unshowable{"fc must be a positive frequency."};
         }
-        const FrequencyGrid grid = FrequencyGrid::forCutoff(fc);
-        frequencies.reserve(kSweepPoints);
-        for (int k = 0; k < kSweepPoints; ++k) {
-            frequencies.push_back(static_cast<double>(grid.at(k)));
-        }
+        frequencies = plottedFrequencies(fc);
     } catch (const EMathError&) {
         frequencies.clear();
     }

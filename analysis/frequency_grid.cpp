@@ -33,4 +33,15 @@ FrequencyGrid FrequencyGrid::forCutoff(Extended fc) {
     return grid;
 }
 
+std::vector<double> plottedFrequencies(Extended fc) {
+    fp::Guard guard;
+    const FrequencyGrid grid = FrequencyGrid::forCutoff(fc);
+    std::vector<double> frequencies;
+    frequencies.reserve(kSweepPoints);
+    for (int k = 0; k < kSweepPoints; ++k) {
+        frequencies.push_back(static_cast<double>(grid.at(k)));
+    }
+    return frequencies;
+}
+
 }  // namespace tessaron

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "mathlib/extended.h"
 
@@ -32,5 +33,9 @@ class FrequencyGrid {
     Extended fineLo_ = 0;
     Extended fineStep_ = 0;
 };
+
+// The grid of `fc` as the charts get it: the 10,000 frequencies in double.
+// Opens a numeric guard of its own; throws what forCutoff throws.
+std::vector<double> plottedFrequencies(Extended fc);
 
 }  // namespace tessaron

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cmath>
+#include <numbers>
+
 namespace tessaron {
 
 // A second-order low-pass section in double precision, for the studies made
@@ -11,5 +14,18 @@ struct Biquad {
     double b1;
     double b0;
 };
+
+// What the report shows of a stage, from its coefficients: natural frequency
+// sqrt(b0) / 2pi in Hz and Q = sqrt(b0) / b1, the same as each topology's
+// formulas of its components.
+struct BiquadFigures {
+    double naturalFrequency;
+    double quality;
+};
+
+inline BiquadFigures figuresOf(const Biquad& b) {
+    const double w0 = std::sqrt(b.b0);
+    return {w0 / (2 * std::numbers::pi), w0 / b.b1};
+}
 
 }  // namespace tessaron

@@ -57,4 +57,10 @@ MultipleFeedback::Response MultipleFeedback::response(const Stage& s) {
     return r;
 }
 
+Biquad MultipleFeedback::biquad(std::span<const double, 5> v) {
+    const double R1 = v[0], R2 = v[1], R3 = v[2], C1 = v[3], C2 = v[4];
+    return {-1 / (((R1 * R2) * C1) * C2), (1 / C1) * ((1 / R1 + 1 / R2) + 1 / R3),
+            1 / (((R2 * R3) * C1) * C2)};
+}
+
 }  // namespace tessaron

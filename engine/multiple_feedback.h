@@ -1,11 +1,14 @@
 #pragma once
 
 #include <array>
+#include <span>
 
+#include "analysis/biquad.h"
 #include "analysis/report.h"
 #include "engine/biquad_response.h"
 #include "engine/coefficient_tables.h"
 #include "engine/design_request.h"
+#include "engine/part.h"
 #include "engine/stage_math.h"
 
 namespace tessaron {
@@ -30,6 +33,19 @@ struct MultipleFeedback {
     static void evaluate(TMathLib& math, const Response& r, const Complex& s, Complex& h) {
         evaluateBiquad<E>(math, r, s, h);
     }
+
+    // The stage in double, for the studies beside the exact design: its parts
+    // as the report names them, their values in that order, and response()
+    // from such values.
+    static constexpr std::array<PartSpec, 5> kParts = {{{"R1", PartKind::Resistor},
+                                                        {"R2", PartKind::Resistor},
+                                                        {"R3", PartKind::Resistor},
+                                                        {"C1", PartKind::Capacitor},
+                                                        {"C2", PartKind::Capacitor}}};
+    static std::array<Extended, 5> partValues(const Stage& s) {
+        return {s.R1, s.R2, s.R3, s.C1, s.C2};
+    }
+    static Biquad biquad(std::span<const double, 5> values);
 };
 
 }  // namespace tessaron

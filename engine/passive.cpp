@@ -38,4 +38,12 @@ Passive::Response Passive::response(const Stage& s) {
     return {formula(s.L * s.C), formula(s.C * s.R)};
 }
 
+// 1 / (LC s^2 + CR s + 1) divided through by LC.
+Biquad Passive::biquad(std::span<const double, 3> v) {
+    const double R = v[0], L = v[1], C = v[2];
+    const double LC = L * C;
+    const double CR = C * R;
+    return {1 / LC, CR / LC, 1 / LC};
+}
+
 }  // namespace tessaron

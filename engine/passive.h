@@ -1,10 +1,13 @@
 #pragma once
 
 #include <array>
+#include <span>
 
+#include "analysis/biquad.h"
 #include "analysis/report.h"
 #include "engine/coefficient_tables.h"
 #include "engine/design_request.h"
+#include "engine/part.h"
 #include "engine/stage_math.h"
 #include "mathlib/math_lib.h"
 
@@ -41,6 +44,14 @@ struct Passive {
         math.FxCadd<E>(d, Complex{1, 0}, d);
         math.FxCdiv<E>(Complex{1, 0}, d, h);
     }
+
+    // The stage in double, for the studies beside the exact design: its parts
+    // as the report names them, their values in that order, and response()
+    // from such values.
+    static constexpr std::array<PartSpec, 3> kParts = {
+        {{"R", PartKind::Resistor}, {"L", PartKind::Inductor}, {"C", PartKind::Capacitor}}};
+    static std::array<Extended, 3> partValues(const Stage& s) { return {s.R, s.L, s.C}; }
+    static Biquad biquad(std::span<const double, 3> values);
 };
 
 }  // namespace tessaron

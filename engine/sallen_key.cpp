@@ -52,4 +52,10 @@ SallenKey::Response SallenKey::response(const Stage& s) {
     return r;
 }
 
+Biquad SallenKey::biquad(std::span<const double, 4> v) {
+    const double R1 = v[0], R2 = v[1], C1 = v[2], C2 = v[3];
+    const double K = 1 / (((R1 * R2) * C1) * C2);
+    return {K, (1 / C1) * (1 / R1 + 1 / R2), K};
+}
+
 }  // namespace tessaron

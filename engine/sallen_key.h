@@ -1,11 +1,14 @@
 #pragma once
 
 #include <array>
+#include <span>
 
+#include "analysis/biquad.h"
 #include "analysis/report.h"
 #include "engine/biquad_response.h"
 #include "engine/coefficient_tables.h"
 #include "engine/design_request.h"
+#include "engine/part.h"
 #include "engine/stage_math.h"
 
 namespace tessaron {
@@ -30,6 +33,16 @@ struct SallenKey {
     static void evaluate(TMathLib& math, const Response& r, const Complex& s, Complex& h) {
         evaluateBiquad<E>(math, r, s, h);
     }
+
+    // The stage in double, for the studies beside the exact design: its parts
+    // as the report names them, their values in that order, and response()
+    // from such values.
+    static constexpr std::array<PartSpec, 4> kParts = {{{"R1", PartKind::Resistor},
+                                                        {"R2", PartKind::Resistor},
+                                                        {"C1", PartKind::Capacitor},
+                                                        {"C2", PartKind::Capacitor}}};
+    static std::array<Extended, 4> partValues(const Stage& s) { return {s.R1, s.R2, s.C1, s.C2}; }
+    static Biquad biquad(std::span<const double, 4> values);
 };
 
 }  // namespace tessaron

@@ -1,0 +1,68 @@
+#include "engine/design_parts.h"
+
+#include <stdexcept>
+
+namespace tessaron {
+namespace {
+
+template <class Topology>
+Biquad biquadOf(std::span<const double> stageValues) {
+    constexpr std::size_t n = Topology::kParts.size();
+    if (stageValues.size() != n) {
+        throw std::invalid_argument("A stage needs one value per part");
+    }
+    return Topology::biquad(stageValues.first<n>());
+}
+
+}  // namespace
+
+int DesignParts::stageCount() const {
+    return static_cast<int>(values.size() / partSpecs(topology).size());
+}
+
+std::span<const double> DesignParts::stageValues(int stage) const {
+    const std::size_t n = partSpecs(topology).size();
+    return std::span<const double>(values).subspan(static_cast<std::size_t>(stage) * n, n);
+}
+
+std::span<const PartSpec> partSpecs(TopologyKind topology) {
+    switch (topology) {
+        case TopologyKind::MultipleFeedback:
+            return MultipleFeedback::kParts;
+        case TopologyKind::SallenKey:
+            return SallenKey::kParts;
+        case TopologyKind::Passive:
+            return Passive::kParts;
+    }
+    return {};
+}
+
+Biquad stageBiquad(TopologyKind topology, std::span<const double> stageValues) {
+    // A zero value divides by zero: the flag it leaves must not surface in a
+    // later check of the exact path.
+    fp::Guard guard;
+    switch (topology) {
+        case TopologyKind::MultipleFeedback:
+            return biquadOf<MultipleFeedback>(stageValues);
+        case TopologyKind::SallenKey:
+            return biquadOf<SallenKey>(stageValues);
+        case TopologyKind::Passive:
+            return biquadOf<Passive>(stageValues);
+    }
+    return {};
+}
+
+std::vector<Biquad> cascadeBiquads(TopologyKind topology, std::span<const double> values) {
+    const std::size_t n = partSpecs(topology).size();
+    if (values.size() % n != 0) {
+        throw std::invalid_argument("Part values do not make whole stages");
+    }
+    std::vector<Biquad> cascade;
+    cascade.reserve(values.size() / n);
+    for (std::size_t first = 0; first < values.size(); first += n) {
+        cascade.push_back(stageBiquad(topology, values.subspan(first, n)));
+    }
+    return cascade;
+}
+
+}  // namespace tessaron

@@ -33,7 +33,8 @@ struct NormalizedStage {
     }
 };
 
-constexpr double kTwoPi = 2 * std::numbers::pi;
+// In double precision, beside the extended kTwoPi of the exact design.
+constexpr double kTwoPiDouble = 2 * std::numbers::pi;
 // Far above the rounding of a sum of a few stage delays, far below any digit
 // the figures show.
 constexpr double kRoundingShare = 1e-12;
@@ -50,7 +51,7 @@ double cascadeDelay(std::span<const NormalizedStage> stages, double omega) {
 // hump at most: it lies between the neighbours of the largest sample. The ends
 // stay candidates, so a delay falling from DC peaks at exactly 0 Hz.
 PlotPoint peakBetween(std::span<const NormalizedStage> stages, double lo, double hi) {
-    const auto at = [&](double f) { return PlotPoint{f, cascadeDelay(stages, kTwoPi * f)}; };
+    const auto at = [&](double f) { return PlotPoint{f, cascadeDelay(stages, kTwoPiDouble * f)}; };
     const auto higher = [](const PlotPoint& p, const PlotPoint& q) { return q.y > p.y ? q : p; };
     const double ratio = (std::sqrt(5.0) - 1) / 2;
     double a = lo;
@@ -90,7 +91,7 @@ GroupDelayCurve groupDelayCurve(std::span<const Biquad> cascade,
     std::size_t best = 0;
     for (std::size_t i = 0; i < frequencies.size(); ++i) {
         const double f = frequencies[i];
-        curve.points.push_back({f, cascadeDelay(stages, kTwoPi * f)});
+        curve.points.push_back({f, cascadeDelay(stages, kTwoPiDouble * f)});
         if (curve.points[i].y > curve.points[best].y) {
             best = i;
         }

@@ -31,15 +31,11 @@ struct Decimal {
 Decimal decompose(Extended value) {
     // Room for "-d.<17 digits>e-4951" with margin.
     std::array<char, 64> buffer{};
-    std::to_chars_result result{};
-    {
-        // glibc may do extended arithmetic inside; a trap there would be fatal
-        // under the loaded control word, and its inexact flags are not ours.
-        fp::Guard guard;
-        result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                               std::chars_format::scientific, kExpandedDigits - 1);
-        fp::discardFaults();
-    }
+    // glibc may do extended arithmetic inside; its flags are not ours.
+    const std::to_chars_result result = fp::libraryArithmetic([&] {
+        return std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                             std::chars_format::scientific, kExpandedDigits - 1);
+    });
     const char* p = buffer.data();
     Decimal d;
     if (*p == '-') {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <utility>
 #include <vector>
+
+#include "mathlib/fp_guard.h"
 
 namespace tessaron {
 
@@ -10,12 +13,23 @@ struct PlotPoint {
 };
 
 // One chart series. A sweep clears it, then hands it all its points in one call,
-// so the chart is never redrawn point by point.
+// so the chart is never redrawn point by point. The sweep calls it from inside
+// its run's Guard: the chart runs as a foreign call (mathlib/fp_guard.h).
 class PlotSeries {
   public:
     virtual ~PlotSeries() = default;
-    virtual void clear() = 0;
-    virtual void setPoints(std::vector<PlotPoint> points) = 0;
+    void clear() {
+        fp::ForeignCall foreign;
+        doClear();
+    }
+    void setPoints(std::vector<PlotPoint> points) {
+        fp::ForeignCall foreign;
+        doSetPoints(std::move(points));
+    }
+
+  private:
+    virtual void doClear() = 0;
+    virtual void doSetPoints(std::vector<PlotPoint> points) = 0;
 };
 
 }  // namespace tessaron

@@ -16,18 +16,18 @@ namespace tessaron {
 namespace {
 
 struct NullMessages : MessageSink {
-    void showMessage(std::string_view) override {}
+    void doShowMessage(std::string_view) override {}
 };
 
 struct CountingReport : ReportSink {
     std::size_t lines = 0;
-    void appendLine(std::string_view) override { ++lines; }
+    void doAppendLine(std::string_view) override { ++lines; }
 };
 
 struct StoringSeries : PlotSeries {
     std::vector<PlotPoint> points;
-    void clear() override { points.clear(); }
-    void setPoints(std::vector<PlotPoint> p) override { points = std::move(p); }
+    void doClear() override { points.clear(); }
+    void doSetPoints(std::vector<PlotPoint> p) override { points = std::move(p); }
 };
 
 struct Program {

@@ -135,14 +135,10 @@ std::optional<Extended> parseNumber(std::string_view text, std::string_view deci
     if (locale == static_cast<locale_t>(nullptr)) {
         return std::nullopt;
     }
-    Extended value = 0.0L;
-    {
-        // glibc raises overflow, underflow and inexact while converting; under
-        // the loaded word an overflow would trap. What counts is the result.
-        fp::Guard guard;
-        value = strtold_l(normalized.c_str(), nullptr, locale);
-        fp::discardFaults();
-    }
+    // glibc raises overflow, underflow and inexact while converting: what
+    // counts is the result.
+    const Extended value =
+        fp::libraryArithmetic([&] { return strtold_l(normalized.c_str(), nullptr, locale); });
     if (std::isinf(value)) {
         return std::nullopt;
     }

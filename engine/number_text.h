@@ -13,7 +13,7 @@ namespace tessaron {
 // trailing blanks. Nothing else: no grouping, no hex, no infinities.
 // Returns nothing for text of another form or a magnitude beyond the extended
 // range; an underflow reads as the nearest extended (possibly 0).
-// Independent of the C library's locale; runs inside a numeric guard.
+// Independent of the C library's locale.
 std::optional<Extended> parseNumber(std::string_view text, std::string_view decimalSeparator);
 
 }  // namespace tessaron

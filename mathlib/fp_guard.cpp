@@ -60,24 +60,49 @@ unsigned unmaskedBy(std::uint16_t word) {
 
 namespace detail {
 
+namespace {
+
+// The unit as a Guard holds it: the loaded word with every fault masked, MXCSR
+// as the runtime left it, and no flag set.
+void arm(const GuardState& state) {
+    loadWordClean(static_cast<std::uint16_t>(state.loadedWord | kFaultBits));
+    writeMxcsr(state.savedMxcsr & ~kFaultBits);
+}
+
+// The unit as outside any Guard. Flags left over are either masked ones or were
+// already reported; they must not trap under the word that comes back.
+void disarm(GuardState& state) {
+    loadWordClean(state.loadedWord);
+    writeMxcsr(state.savedMxcsr & ~kFaultBits);
+    state.unmasked = kFaultBits;
+}
+
+}  // namespace
+
 void enterOutermost() {
     GuardState& state = guardState;
     state.loadedWord = x87::readControlWord();
     state.unmasked = unmaskedBy(state.loadedWord);
-    loadWordClean(static_cast<std::uint16_t>(state.loadedWord | kFaultBits));
     // MXCSR stays fully masked as the runtime leaves it; only its flags are
-    // ours to watch, so start them clean.
+    // ours to watch.
     state.savedMxcsr = readMxcsr();
-    writeMxcsr(state.savedMxcsr & ~kFaultBits);
+    arm(state);
 }
 
 void leaveOutermost() {
+    disarm(guardState);
+}
+
+void suspend() {
+    throwPendingFault();
     GuardState& state = guardState;
-    // Flags left over are either masked ones or were already reported; they must
-    // not trap under the word that comes back.
-    loadWordClean(state.loadedWord);
-    writeMxcsr(state.savedMxcsr & ~kFaultBits);
-    state.unmasked = kFaultBits;
+    disarm(state);
+    state.depth = 0;
+}
+
+void resume(const GuardState& guarded) noexcept {
+    guardState = guarded;
+    arm(guarded);
 }
 
 void raiseIfUnmasked(unsigned flags) {

@@ -22,6 +22,33 @@ namespace tessaron::fp {
 // outermost one two changes of the control word, which some processors make
 // expensive (about 250 ns on an AMD EPYC), so long computations open one Guard
 // around the whole run.
+//
+// The rule that makes a check tell the truth: a fault belongs to the formula
+// that raised it. The sticky flags a check reads must have been raised by our
+// own arithmetic since the previous check, so no code that is not ours may run
+// inside a Guard with its flags left behind. Foreign code (the window behind a
+// MessageSink, ReportSink or PlotSeries, a modal box and the event loop it
+// runs, the C library's number conversion) leaves flags as it pleases: one
+// message box over the window leaves invalid and precision in MXCSR. Every
+// call out of a Guard into such code therefore goes through a ForeignCall:
+//   - on entry, our own faults still pending are raised there, before foreign
+//     code can hide or add to them (each formula is checked anyway, so this
+//     finds only a forgotten check);
+//   - the foreign code runs with the unit as between two computations: the
+//     loaded word, the runtime's MXCSR, no Guard open, so any of our numeric
+//     code it calls back (a locale change seen by a modal box's event loop)
+//     opens a Guard of its own;
+//   - on exit, whether it returns or throws, every flag it left is dropped and
+//     the guarded state is armed again with the word and MXCSR of the Guard,
+//     whatever the foreign code loaded meanwhile.
+// The sink interfaces open the ForeignCall themselves (their public functions
+// are not virtual), so neither a caller nor an implementation can forget it;
+// library arithmetic goes through libraryArithmetic() below. Outside any Guard
+// a ForeignCall does nothing; inside one it costs two more changes of the
+// control word, so it belongs around calls made a few times per run, never
+// inside a sweep's loop. (An event handler of the numeric component is not
+// foreign: it is the program's own code and runs inside the Guard, and the
+// component checks right after it, so that its faults are its own.)
 class Guard {
   public:
     Guard();
@@ -51,12 +78,30 @@ extern constinit thread_local GuardState guardState;
 
 void enterOutermost();
 void leaveOutermost();
+// Raises our pending faults, then leaves the unit and the state as outside any
+// Guard.
+void suspend();
+// Arms `guarded` again, dropping every flag the foreign code left.
+void resume(const GuardState& guarded) noexcept;
 // Throws if one of `flags` is a fault under the loaded word; otherwise returns.
 void raiseIfUnmasked(unsigned flags);
 // Called by x87::reinitializeAndLoad: returns the word to put into the unit.
 std::uint16_t adoptLoadedWord(std::uint16_t word);
 
 }  // namespace detail
+
+// Runs code that is not ours from inside a Guard; see the rule above.
+class ForeignCall {
+  public:
+    ForeignCall();
+    ~ForeignCall();
+    ForeignCall(const ForeignCall&) = delete;
+    ForeignCall& operator=(const ForeignCall&) = delete;
+
+  private:
+    // The Guard's state to re-arm on exit; depth 0 when none was open.
+    detail::GuardState guarded_;
+};
 
 inline bool insideGuard() {
     return detail::guardState.depth > 0;
@@ -71,6 +116,18 @@ inline Guard::Guard() {
 inline Guard::~Guard() {
     if (--detail::guardState.depth == 0) {
         detail::leaveOutermost();
+    }
+}
+
+inline ForeignCall::ForeignCall() : guarded_(detail::guardState) {
+    if (guarded_.depth > 0) {
+        detail::suspend();
+    }
+}
+
+inline ForeignCall::~ForeignCall() {
+    if (guarded_.depth > 0) {
+        detail::resume(guarded_);
     }
 }
 
@@ -130,9 +187,20 @@ inline T checkedX87(T value) {
     return value;
 }
 
-// Clears the sticky flags without looking at them: for library calls whose
-// intermediate faults are not ours to report (strtold, printf).
+// Clears the sticky flags without looking at them, for a start afresh.
 void discardFaults();
+
+// Library arithmetic whose flags are by-products rather than faults of ours
+// (the C library's conversions raise overflow, underflow and inexact as they
+// go): it runs as foreign code, inside a Guard of its own so that its faults
+// cannot trap under the loaded word, and that Guard's end drops its flags. The
+// caller judges the result by its value.
+template <class Compute>
+auto libraryArithmetic(Compute compute) {
+    ForeignCall foreign;
+    Guard guard;
+    return compute();
+}
 
 // Forces `value` to exist in a register before the flags are read, so the
 // compiler cannot move its computation past the test. (An x87 operand of an asm

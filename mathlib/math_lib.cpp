@@ -149,6 +149,11 @@ void TMathLib::fire(const TNotifyEvent& own) {
     if (OnFxFinished) {
         OnFxFinished(this);
     }
+    // A handler is the program's own code and runs inside the caller's Guard:
+    // a fault of its arithmetic is its own, raised here rather than at the
+    // caller's next formula. (A handler that calls the window opens a
+    // ForeignCall, as every call out of a Guard does.)
+    fp::throwPendingFault();
 }
 
 // A fault pending from the arithmetic before a domain error would have trapped

@@ -457,13 +457,13 @@ bool ChartInteraction::eventFilter(QObject* watched, QEvent* event) {
 
 ChartSeries::ChartSeries(QCustomPlot& chart) : chart_(chart), graph_(chart.graph(0)) {}
 
-void ChartSeries::clear() {
+void ChartSeries::doClear() {
     graph_->data()->clear();
     produced_ = 0;
     stale_ = true;
 }
 
-void ChartSeries::setPoints(std::vector<PlotPoint> points) {
+void ChartSeries::doSetPoints(std::vector<PlotPoint> points) {
     produced_ = points.size();
     QVector<QCPGraphData> data;
     data.reserve(static_cast<qsizetype>(points.size()));

@@ -138,12 +138,6 @@ class ChartSeries : public PlotSeries {
   public:
     explicit ChartSeries(QCustomPlot& chart);
 
-    void clear() override;
-    // Points at or below 0 Hz have no place on the logarithmic axis and are left
-    // out; the rest go to the chart in one hand-over, sorted by frequency. The
-    // axes scale to the new points, whatever the user zoomed to before.
-    void setPoints(std::vector<PlotPoint> points) override;
-
     // Redraws a series that a run cleared but stopped before filling.
     void flush();
 
@@ -152,6 +146,11 @@ class ChartSeries : public PlotSeries {
     QCPGraph& graph() const { return *graph_; }
 
   private:
+    void doClear() override;
+    // Points at or below 0 Hz have no place on the logarithmic axis and are left
+    // out; the rest go to the chart in one hand-over, sorted by frequency. The
+    // axes scale to the new points, whatever the user zoomed to before.
+    void doSetPoints(std::vector<PlotPoint> points) override;
     void redraw();
 
     QCustomPlot& chart_;

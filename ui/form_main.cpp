@@ -147,7 +147,7 @@ void TFormMain::handled(Handler&& handler) {
     }
 }
 
-void TFormMain::ConversionMessages::showMessage(std::string_view text) {
+void TFormMain::ConversionMessages::doShowMessage(std::string_view text) {
     window_.dialogs_->showMessage(
         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }

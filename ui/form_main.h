@@ -98,9 +98,9 @@ class TFormMain : public QWidget {
     class ConversionMessages : public MessageSink {
       public:
         explicit ConversionMessages(TFormMain& window) : window_(window) {}
-        void showMessage(std::string_view text) override;
 
       private:
+        void doShowMessage(std::string_view text) override;
         TFormMain& window_;
     };
 

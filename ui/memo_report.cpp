@@ -7,11 +7,11 @@
 
 namespace tessaron {
 
-void MemoReport::appendLine(std::string_view line) {
+void MemoReport::doAppendLine(std::string_view line) {
     memo_.appendPlainText(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
 }
 
-void MemoReport::appendLines(std::span<const std::string> lines) {
+void MemoReport::doAppendLines(std::span<const std::string> lines) {
     // One paragraph per line, added in one edit: the memo lays out and scrolls
     // once per block instead of once per line.
     if (lines.empty()) {

@@ -16,10 +16,11 @@ namespace tessaron {
 class MemoReport : public ReportSink {
   public:
     explicit MemoReport(QPlainTextEdit& memo) : memo_(memo) {}
-    void appendLine(std::string_view line) override;
-    void appendLines(std::span<const std::string> lines) override;
 
   private:
+    void doAppendLine(std::string_view line) override;
+    void doAppendLines(std::span<const std::string> lines) override;
+
     QPlainTextEdit& memo_;
 };
 

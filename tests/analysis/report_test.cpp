@@ -11,8 +11,10 @@ namespace {
 
 class RecordingSink : public ReportSink {
   public:
-    void appendLine(std::string_view line) override { lines.emplace_back(line); }
     std::vector<std::string> lines;
+
+  private:
+    void doAppendLine(std::string_view line) override { lines.emplace_back(line); }
 };
 
 TEST(ReportHeader, NamesTheMethod) {

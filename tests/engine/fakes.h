@@ -12,12 +12,12 @@ namespace tessaron::testing {
 
 struct RecordingReport : ReportSink {
     std::vector<std::string> lines;
-    void appendLine(std::string_view line) override { lines.emplace_back(line); }
+    void doAppendLine(std::string_view line) override { lines.emplace_back(line); }
 };
 
 struct RecordingMessages : MessageSink {
     std::vector<std::string> shown;
-    void showMessage(std::string_view text) override { shown.emplace_back(text); }
+    void doShowMessage(std::string_view text) override { shown.emplace_back(text); }
 };
 
 // Keeps what a chart would show, and counts how the run handed it over.
@@ -25,11 +25,11 @@ struct StoredSeries : PlotSeries {
     std::vector<PlotPoint> points;
     int clears = 0;
     int handOvers = 0;
-    void clear() override {
+    void doClear() override {
         points.clear();
         ++clears;
     }
-    void setPoints(std::vector<PlotPoint> newPoints) override {
+    void doSetPoints(std::vector<PlotPoint> newPoints) override {
         points = std::move(newPoints);
         ++handOvers;
     }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <functional>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <typeinfo>
 
@@ -12,6 +13,7 @@
 #include "mathlib/math_errors.h"
 #include "mathlib/math_lib.h"
 #include "mathlib/x87.h"
+#include "tests/mathlib/foreign_flags.h"
 #include "tests/mathlib/fpu_probe.h"
 
 namespace tessaron {
@@ -181,6 +183,99 @@ TEST_F(FpuTest, PendingFaultOutsideAGuardIsRaisedInsteadOfTrapping) {
     asm volatile("fldcw %0" : : "m"(kProgramWord));
     EXPECT_THROW(fp::throwPendingFault(), EZeroDivide);
     EXPECT_EQ(probe::x87Flags(), 0u);
+}
+
+// Code that is not ours, called from inside a computation
+
+constexpr std::uint16_t kMaskedProgramWord = kProgramWord | x87::kFaultMasks;
+
+TEST_F(FpuTest, ForeignCodeRunsAsBetweenComputations) {
+    fp::Guard guard;
+    {
+        fp::ForeignCall foreign;
+        EXPECT_TRUE(x87::sameControlWord(x87::readControlWord(), kProgramWord));
+        EXPECT_FALSE(fp::insideGuard());
+        // Numeric code it calls back opens a Guard of its own, and its faults
+        // are raised there.
+        TMathLib lib(nullptr);
+        lib.InitializeFPU = false;
+        EXPECT_THROW(gSink = lib.FxSqr(1e3000L), EOverflow);
+        EXPECT_TRUE(x87::sameControlWord(x87::readControlWord(), kProgramWord));
+    }
+    EXPECT_TRUE(fp::insideGuard());
+    EXPECT_TRUE(x87::sameControlWord(x87::readControlWord(), kMaskedProgramWord));
+    EXPECT_THROW(gSink = fp::checked(gOne / gZero), EZeroDivide);
+}
+
+class ForeignFlags : public FpuTest, public ::testing::WithParamInterface<testing::ForeignFlag> {};
+
+TEST_P(ForeignFlags, AreDroppedWhileOurOwnFaultsStillCount) {
+    fp::Guard guard;
+    {
+        fp::ForeignCall foreign;
+        GetParam().raise();
+    }
+    EXPECT_EQ(probe::pendingFlags(), 0u);
+    EXPECT_TRUE(x87::sameControlWord(x87::readControlWord(), kMaskedProgramWord));
+    EXPECT_NO_THROW(gSink = fp::checked(gOne + gOne));
+    EXPECT_THROW(gSink = fp::checked(gHuge * gHuge), EOverflow);
+}
+
+TEST_P(ForeignFlags, AreDroppedWhenTheForeignCodeThrows) {
+    fp::Guard guard;
+    try {
+        fp::ForeignCall foreign;
+        GetParam().raise();
+        throw std::runtime_error("foreign failure");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(probe::pendingFlags(), 0u);
+    EXPECT_TRUE(x87::sameControlWord(x87::readControlWord(), kMaskedProgramWord));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, ForeignFlags, ::testing::ValuesIn(testing::kForeignFlags),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(FpuTest, OurPendingFaultIsRaisedBeforeForeignCodeRuns) {
+    fp::Guard guard;
+    gSink = gOne / gZero;  // not yet checked
+    bool ran = false;
+    EXPECT_THROW(
+        {
+            fp::ForeignCall foreign;
+            ran = true;
+        },
+        EZeroDivide);
+    EXPECT_FALSE(ran);
+    EXPECT_TRUE(fp::insideGuard());
+    EXPECT_TRUE(x87::sameControlWord(x87::readControlWord(), kMaskedProgramWord));
+}
+
+TEST_F(FpuTest, WordsLoadedByForeignCodeDoNotReachTheComputation) {
+    const std::uint32_t mxcsr = probe::readMxcsr();
+    fp::Guard guard;
+    {
+        fp::ForeignCall foreign;
+        // 53-bit significands, toward zero; SSE toward zero and denormals as 0.
+        const std::uint16_t word = 0x1E3F;
+        asm volatile("fldcw %0" : : "m"(word));
+        const std::uint32_t other = mxcsr | 0x6040u;
+        asm volatile("ldmxcsr %0" : : "m"(other));
+    }
+    EXPECT_TRUE(x87::sameControlWord(x87::readControlWord(), kMaskedProgramWord));
+    EXPECT_EQ(probe::readMxcsr(), mxcsr & ~0x3Fu);
+}
+
+TEST_F(FpuTest, OutsideAGuardAForeignCallTouchesNothing) {
+    gSink = gOne / gHuge;  // inexact, masked under the program's word
+    const unsigned flags = probe::pendingFlags();
+    ASSERT_NE(flags, 0u);
+    {
+        fp::ForeignCall foreign;
+        EXPECT_EQ(probe::pendingFlags(), flags);
+    }
+    EXPECT_EQ(probe::pendingFlags(), flags);
+    EXPECT_TRUE(x87::sameControlWord(x87::readControlWord(), kProgramWord));
 }
 
 // The net's effect is only visible in a process that traps for real, so the

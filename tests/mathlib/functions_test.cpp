@@ -140,6 +140,18 @@ TEST_P(EventOrder, InnerCallsFirstThenOwnThenGeneral) {
     EXPECT_EQ(events, GetParam().expected);
 }
 
+// A handler is the program's own code running inside the computation's Guard:
+// its fault is raised by the function that fired it, not left for the
+// computation's next formula to be blamed for.
+TEST_F(MathLibTest, AHandlersFaultIsRaisedWhereItFired) {
+    volatile Extended zero = 0.0L;
+    volatile Extended sink = 0.0L;
+    lib.OnFxSqrFinished = [&](TComponent*) { sink = 1.0L / zero; };
+    fp::Guard guard;
+    EXPECT_THROW(sink = lib.FxSqr(2.0L), EZeroDivide);
+    EXPECT_EQ(probe::pendingFlags() & 0x0Du, 0u);
+}
+
 const Complex kUnit{1.0L, 1.0L};
 
 INSTANTIATE_TEST_SUITE_P(

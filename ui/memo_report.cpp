@@ -4,11 +4,39 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace tessaron {
 
+namespace {
+
+// Paragraphs below what the memo holds. Text the user typed that ends in a line
+// break leaves an empty last line: the report starts on it, not below it, so no
+// blank line comes between.
+void appendParagraphs(QPlainTextEdit& memo, const QString& text) {
+    const QTextBlock last = memo.document()->lastBlock();
+    if (last.blockNumber() == 0 || last.length() > 1) {
+        memo.appendPlainText(text);
+        return;
+    }
+    // Followed to the end as appendPlainText does, when the user was there.
+    QScrollBar* bar = memo.verticalScrollBar();
+    const bool atEnd = bar->value() >= bar->maximum();
+    QTextCursor end(memo.document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(text);
+    if (atEnd) {
+        bar->setValue(bar->maximum());
+    }
+}
+
+}  // namespace
+
 void MemoReport::doAppendLine(std::string_view line) {
-    memo_.appendPlainText(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+    appendParagraphs(memo_, QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
 }
 
 void MemoReport::doAppendLines(std::span<const std::string> lines) {
@@ -22,7 +50,7 @@ void MemoReport::doAppendLines(std::span<const std::string> lines) {
         text += QChar::ParagraphSeparator;
         text += QString::fromStdString(line);
     }
-    memo_.appendPlainText(text);
+    appendParagraphs(memo_, text);
 }
 
 QMenu* createMemoContextMenu(QPlainTextEdit& memo, const QPoint& position) {

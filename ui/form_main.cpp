@@ -162,7 +162,10 @@ void TFormMain::getValues(TopologyKind topology) {
         fields.first[stage] = t.first[stage]->text().toStdString();
         fields.second[stage] = t.second[stage]->text().toStdString();
     }
-    readRequest(topology, fields, decimalSeparator_, request_, conversionMessages_);
+    // A copy: a conversion message runs an event loop, where a locale change
+    // would replace the member under the reader's feet half-way through.
+    const std::string separator = decimalSeparator_;
+    readRequest(topology, fields, separator, request_, conversionMessages_);
 }
 
 void TFormMain::GetValuesMF() {

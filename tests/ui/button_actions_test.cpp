@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QTabWidget>
 
+#include <functional>
 #include <vector>
 
 #include "ui_test_support.h"
@@ -339,6 +340,36 @@ TEST_F(ButtonActions, LocaleSeparatorReachesReaderAndReport) {
     EXPECT_EQ(window->decimalSeparator(), ".");
     calc(kMultiFeedback);
     EXPECT_EQ(dialogs.messages, QStringList{"Cannot convert fc."});
+}
+
+// A modal box runs an event loop, and the system may announce a new locale
+// while it is up: the run goes on with the separator it started with, in its
+// fields and in its report alike.
+TEST_F(ButtonActions, LocaleChangeDuringAMessageDoesNotChangeTheRunningDesign) {
+    QString separator = ".";
+    window->setDecimalSeparatorSource([&separator] { return separator; });
+    struct ChangingLocaleDialogs : RecordingDialogs {
+        std::function<void()> duringMessage;
+        void showMessage(const QString& text) override {
+            RecordingDialogs::showMessage(text);
+            duringMessage();
+        }
+    } changing;
+    changing.duringMessage = [&] {
+        separator = ",";
+        QEvent change(QEvent::LocaleChange);
+        QCoreApplication::sendEvent(window.get(), &change);
+    };
+    window->setDialogs(changing);
+    fill(kMultiFeedback, {"1000", "x", "1.5e-8", "10000"});
+    radio(kMultiFeedback.firstRadio + 4).click();  // "4th LPF"
+    radio(kMultiFeedback.firstRadio + 7).click();  // "Fix C2"
+    calc(kMultiFeedback);
+    EXPECT_EQ(changing.messages, QStringList{"Cannot convert RX."});
+    EXPECT_EQ(changing.errors, QStringList{});
+    EXPECT_TRUE(memoLines(1).contains("  C2 := 1.5E-8 (F)"));
+    // The next run reads with the new separator.
+    EXPECT_EQ(window->decimalSeparator(), ",");
 }
 
 }  // namespace

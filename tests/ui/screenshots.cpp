@@ -108,20 +108,28 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    // The error box of a design that divides by zero, grabbed while it is up.
+    // An unreadable fc: its message box, then the error box of the division by
+    // zero that follows, grabbed while it is up, then the window behind it.
     bool saved = false;
     const QString errorFile = output.filePath("error_box.png");
-    QTimer::singleShot(200, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            saved = box->grab().save(errorFile);
-            box->accept();
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
         }
+        if (box->icon() == QMessageBox::Critical) {
+            saved = box->grab().save(errorFile);
+        }
+        box->accept();
     });
-    window.findChild<QLineEdit*>("Edit1")->setText("0");
+    answer.start(200);
+    window.findChild<QLineEdit*>("Edit1")->setText("abc");
     window.findChild<QPushButton*>("BitBtn2")->click();
+    answer.stop();
     if (!saved) {
         std::fprintf(stderr, "no error box to grab\n");
         return 1;
     }
-    return 0;
+    return save(window, output, "after_error") ? 0 : 1;
 }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "engine/topology_kind.h"
+#include "mathlib/extended.h"
+
+namespace tessaron {
+
+// What a completed design was, enough to name the files of its results.
+struct DesignSummary {
+    TopologyKind topology;
+    int family;  // FilterFamily
+    int order;
+    Extended fc;
+};
+
+// "mfb", "sallen-key" or "passive": what a tab's files are called before any
+// design has completed there.
+std::string topologyFileStem(TopologyKind topology);
+
+// "mfb-butterworth-4th-1kHz": the topology, family, order and cutoff, the
+// cutoff to six significant digits with an SI prefix. Only letters, digits,
+// '-', '+' and '.' appear, so the stem is a valid name on every file system.
+std::string designFileStem(const DesignSummary& design);
+
+}  // namespace tessaron

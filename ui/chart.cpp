@@ -415,11 +415,8 @@ void ChartInteraction::resetRange() {
 }
 
 QPixmap ChartInteraction::picture() {
-    const bool readout = layer_->visible();
-    layer_->setVisible(false);
-    const QPixmap pixmap = chart_.toPixmap(0, 0, chart_.devicePixelRatioF());
-    layer_->setVisible(readout);
-    return pixmap;
+    const ReadoutHidden hidden(chart_);
+    return chart_.toPixmap(0, 0, chart_.devicePixelRatioF());
 }
 
 void ChartInteraction::copyPicture() {
@@ -430,7 +427,27 @@ QMenu* ChartInteraction::createContextMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
     menu->addAction(tr("Copy Chart"), this, &ChartInteraction::copyPicture);
     menu->addAction(tr("Reset Zoom"), this, &ChartInteraction::resetRange);
+    for (const auto& items : menuItems_) {
+        items(*menu);
+    }
     return menu;
+}
+
+void ChartInteraction::addMenuItems(std::function<void(QMenu&)> items) {
+    menuItems_.push_back(std::move(items));
+}
+
+ReadoutHidden::ReadoutHidden(const QCustomPlot& chart)
+    : layer_(chart.layer(kReadoutLayer)), wasVisible_(layer_ != nullptr && layer_->visible()) {
+    if (layer_ != nullptr) {
+        layer_->setVisible(false);
+    }
+}
+
+ReadoutHidden::~ReadoutHidden() {
+    if (layer_ != nullptr) {
+        layer_->setVisible(wasVisible_);
+    }
 }
 
 bool ChartInteraction::eventFilter(QObject* watched, QEvent* event) {
@@ -459,12 +476,11 @@ ChartSeries::ChartSeries(QCustomPlot& chart) : chart_(chart), graph_(chart.graph
 
 void ChartSeries::doClear() {
     graph_->data()->clear();
-    produced_ = 0;
+    points_.clear();
     stale_ = true;
 }
 
 void ChartSeries::doSetPoints(std::vector<PlotPoint> points) {
-    produced_ = points.size();
     QVector<QCPGraphData> data;
     data.reserve(static_cast<qsizetype>(points.size()));
     for (const PlotPoint& point : points) {
@@ -479,6 +495,7 @@ void ChartSeries::doSetPoints(std::vector<PlotPoint> points) {
         std::stable_sort(data.begin(), data.end(), byFrequency);
     }
     graph_->data()->set(data, true);
+    points_ = std::move(points);
     redraw();
 }
 

@@ -9,6 +9,7 @@
 #include <QPointF>
 #include <QString>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -114,6 +115,8 @@ class ChartInteraction : public QObject {
     void copyPicture();
     // The context menu, for the caller to show and delete.
     QMenu* createContextMenu(QWidget* parent);
+    // Items the window adds below the chart's own, each time the menu opens.
+    void addMenuItems(std::function<void(QMenu&)> items);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -131,6 +134,20 @@ class ChartInteraction : public QObject {
     // hidden, with no point there to read.
     bool hovering_ = false;
     QPointF lastPosition_;
+    std::vector<std::function<void(QMenu&)>> menuItems_;
+};
+
+// Keeps the readout out of what a chart draws while a picture of it is taken.
+class ReadoutHidden {
+  public:
+    explicit ReadoutHidden(const QCustomPlot& chart);
+    ~ReadoutHidden();
+    ReadoutHidden(const ReadoutHidden&) = delete;
+    ReadoutHidden& operator=(const ReadoutHidden&) = delete;
+
+  private:
+    QCPLayer* layer_;
+    bool wasVisible_;
 };
 
 // The one series of a chart, as a design run fills it.
@@ -141,8 +158,10 @@ class ChartSeries : public PlotSeries {
     // Redraws a series that a run cleared but stopped before filling.
     void flush();
 
-    // What the last run handed over, before leaving out any points.
-    std::size_t producedCount() const { return produced_; }
+    // What the last run handed over, in its order, before leaving out any
+    // points: what an export of the curves writes.
+    const std::vector<PlotPoint>& points() const { return points_; }
+    std::size_t producedCount() const { return points_.size(); }
     QCPGraph& graph() const { return *graph_; }
 
   private:
@@ -155,7 +174,7 @@ class ChartSeries : public PlotSeries {
 
     QCustomPlot& chart_;
     QCPGraph* graph_;
-    std::size_t produced_ = 0;
+    std::vector<PlotPoint> points_;
     bool stale_ = false;
 };
 

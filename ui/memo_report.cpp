@@ -53,21 +53,25 @@ void MemoReport::doAppendLines(std::span<const std::string> lines) {
     appendParagraphs(memo_, text);
 }
 
-QMenu* createMemoContextMenu(QPlainTextEdit& memo, const QPoint& position) {
+QMenu* createMemoContextMenu(QPlainTextEdit& memo, const QPoint& position,
+                             const MenuItems& moreItems) {
     QMenu* menu = memo.createStandardContextMenu(position);
     menu->addSeparator();
     QAction* copyAll = menu->addAction(QPlainTextEdit::tr("Copy All"), &memo, [&memo] {
         QGuiApplication::clipboard()->setText(memo.toPlainText());
     });
     copyAll->setEnabled(!memo.document()->isEmpty());
+    if (moreItems) {
+        moreItems(*menu);
+    }
     return menu;
 }
 
-void addCopyAllToContextMenu(QPlainTextEdit& memo) {
+void addCopyAllToContextMenu(QPlainTextEdit& memo, MenuItems moreItems) {
     memo.setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(&memo, &QWidget::customContextMenuRequested, &memo,
-                     [&memo](const QPoint& position) {
-                         QMenu* menu = createMemoContextMenu(memo, position);
+                     [&memo, moreItems = std::move(moreItems)](const QPoint& position) {
+                         QMenu* menu = createMemoContextMenu(memo, position, moreItems);
                          menu->setAttribute(Qt::WA_DeleteOnClose);
                          menu->popup(memo.viewport()->mapToGlobal(position));
                      });

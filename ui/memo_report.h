@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,12 +25,16 @@ class MemoReport : public ReportSink {
     QPlainTextEdit& memo_;
 };
 
-// Gives a memo "Copy All" in its context menu, so that a whole report goes to
-// the clipboard without selecting it first.
-void addCopyAllToContextMenu(QPlainTextEdit& memo);
+// Items added below "Copy All", each time the menu opens.
+using MenuItems = std::function<void(QMenu&)>;
 
-// The memo's standard context menu with "Copy All" added; `position` is in the
-// memo's viewport. The caller shows and deletes it.
-QMenu* createMemoContextMenu(QPlainTextEdit& memo, const QPoint& position);
+// Gives a memo "Copy All" in its context menu, so that a whole report goes to
+// the clipboard without selecting it first, and `moreItems` after it.
+void addCopyAllToContextMenu(QPlainTextEdit& memo, MenuItems moreItems = {});
+
+// The memo's standard context menu with "Copy All" and `moreItems` added;
+// `position` is in the memo's viewport. The caller shows and deletes it.
+QMenu* createMemoContextMenu(QPlainTextEdit& memo, const QPoint& position,
+                             const MenuItems& moreItems = {});
 
 }  // namespace tessaron

@@ -57,16 +57,6 @@ QPointF middleOf(const QCustomPlot& chart) {
     return QRectF(chart.axisRect()->rect()).center();
 }
 
-QAction* actionNamed(const QMenu& menu, const QString& text) {
-    for (QAction* action : menu.actions()) {
-        if (action->text() == text) {
-            return action;
-        }
-    }
-    ADD_FAILURE() << "no action " << text.toStdString();
-    throw std::runtime_error("missing action");
-}
-
 // The window on screen, so that the charts have their size and axis layout.
 class ChartReading : public WindowTest {
   protected:

@@ -2,7 +2,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "ui/dialogs.h"
@@ -66,6 +69,77 @@ TEST_P(MessageBoxes, ShowOneModalBoxCaptionedWithTheApplicationTitle) {
 INSTANTIATE_TEST_SUITE_P(Kinds, MessageBoxes,
                          ::testing::Values(BoxCase{"Message", false, QMessageBox::NoIcon},
                                            BoxCase{"Error", true, QMessageBox::Critical}),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+// What the save dialog on screen showed when it came up.
+struct ShownFileDialog {
+    bool shown = false;
+    QString title;
+    QString directory;
+    QStringList selectedFiles;
+    QStringList filters;
+    QString selectedFilter;
+};
+
+struct FileDialogCase {
+    const char* name;
+    bool accept;
+    int filter;  // the filter the user picks before accepting
+};
+
+class SaveFileDialog : public ::testing::TestWithParam<FileDialogCase> {};
+
+TEST_P(SaveFileDialog, IsTheStandardDialogOpenedOnTheProposedFile) {
+    QTemporaryDir folder;
+    const QString proposed = QDir(folder.path()).filePath("mfb-butterworth-4th-1kHz.svg");
+    const QString chosen = QDir(folder.path()).filePath("chosen.png");
+    const QStringList filters{"SVG image (*.svg)", "PDF document (*.pdf)", "PNG image (*.png)"};
+    QWidget parent;
+    MessageBoxDialogs dialogs(&parent);
+    ShownFileDialog seen;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        seen.shown = true;
+        seen.title = dialog->windowTitle();
+        seen.directory = dialog->directory().absolutePath();
+        seen.selectedFiles = dialog->selectedFiles();
+        seen.filters = dialog->nameFilters();
+        seen.selectedFilter = dialog->selectedNameFilter();
+        if (!GetParam().accept) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectNameFilter(filters[GetParam().filter]);
+        dialog->selectFile(chosen);
+        // Through the public slot of QDialog, as the Save button does.
+        static_cast<QDialog*>(dialog)->accept();
+    });
+
+    const std::optional<SaveFileAnswer> answer =
+        dialogs.askSaveFileName(SaveFileQuestion{"Save Chart As", proposed, filters});
+
+    ASSERT_TRUE(seen.shown);
+    EXPECT_EQ(seen.title, "Save Chart As");
+    EXPECT_EQ(seen.directory, QDir(folder.path()).absolutePath());
+    EXPECT_EQ(seen.selectedFiles, QStringList{proposed});
+    EXPECT_EQ(seen.filters, filters);
+    EXPECT_EQ(seen.selectedFilter, filters.front());
+    if (!GetParam().accept) {
+        EXPECT_EQ(answer, std::nullopt);
+        return;
+    }
+    ASSERT_TRUE(answer.has_value());
+    EXPECT_EQ(answer->path, chosen);
+    EXPECT_EQ(answer->filter, GetParam().filter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, SaveFileDialog,
+                         ::testing::Values(FileDialogCase{"Cancel", false, 0},
+                                           FileDialogCase{"FirstFilter", true, 0},
+                                           FileDialogCase{"ThirdFilter", true, 2}),
                          [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace

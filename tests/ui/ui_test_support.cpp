@@ -30,6 +30,29 @@ class ApplicationEnvironment : public ::testing::Environment {
 
 }  // namespace
 
+std::optional<SaveFileAnswer> RecordingDialogs::askSaveFileName(const SaveFileQuestion& question) {
+    questions.push_back(question);
+    if (whileAsking) {
+        whileAsking();
+    }
+    if (answers.empty()) {
+        return std::nullopt;
+    }
+    SaveFileAnswer next = answers.front();
+    answers.pop_front();
+    return next;
+}
+
+QAction* actionNamed(const QMenu& menu, const QString& text) {
+    for (QAction* action : menu.actions()) {
+        if (action->text() == text) {
+            return action;
+        }
+    }
+    ADD_FAILURE() << "no action " << text.toStdString();
+    throw std::runtime_error("missing action");
+}
+
 void WindowTest::SetUp() {
     window = std::make_unique<TFormMain>();
     window->setDialogs(dialogs);

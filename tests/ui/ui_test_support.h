@@ -2,15 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
 #include <QStringList>
+#include <deque>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <ostream>
+#include <stdexcept>
 #include <vector>
 
 #include "ui/dialogs.h"
@@ -23,14 +29,29 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace tessaron::test {
 
-// Records what would have been shown instead of blocking on a modal box.
+// Records what would have been shown instead of blocking on a modal box, and
+// answers the save dialog from a queue (an empty queue cancels).
 class RecordingDialogs : public UserDialogs {
   public:
     void showMessage(const QString& text) override { messages.push_back(text); }
     void showError(const QString& text) override { errors.push_back(text); }
+    std::optional<SaveFileAnswer> askSaveFileName(const SaveFileQuestion& question) override;
+
+    // Answers "path" with the first filter selected.
+    void answer(const QString& path, int filter = 0) {
+        answers.push_back(SaveFileAnswer{path, filter});
+    }
+
     QStringList messages;
     QStringList errors;
+    std::vector<SaveFileQuestion> questions;
+    std::deque<SaveFileAnswer> answers;
+    // Runs while the dialog is up, as the dialog's own code would.
+    std::function<void()> whileAsking;
 };
+
+// The item of a menu with this text; a test failure when there is none.
+QAction* actionNamed(const QMenu& menu, const QString& text);
 
 // A window as the program builds it, with its boxes recorded.
 class WindowTest : public ::testing::Test {

@@ -42,6 +42,7 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
     setUpTab(tab(TopologyKind::MultipleFeedback), 1, 1, 1, "Series1", "Series2");
     setUpTab(tab(TopologyKind::SallenKey), 10, 9, 3, "PointSeries1", "PointSeries2");
     setUpTab(tab(TopologyKind::Passive), 19, 17, 5, "PointSeries3", "PointSeries4");
+    setUpSaving();
 
     // The numeric component comes last, as the form's non-visual component:
     // it loads its control word once every control exists.
@@ -83,17 +84,16 @@ void TFormMain::setUpTab(Tab& t, int firstEdit, int firstRadio, int gainChart,
         button = child<QRadioButton>(*this, name("RadioButton", radio++));
     }
     const int memo = kTabIndex(t.topology) + 1;
-    auto* memoWidget = child<QPlainTextEdit>(*this, name("Memo", memo));
-    addCopyAllToContextMenu(*memoWidget);
-    t.report = std::make_unique<MemoReport>(*memoWidget);
+    t.memo = child<QPlainTextEdit>(*this, name("Memo", memo));
+    t.report = std::make_unique<MemoReport>(*t.memo);
 
-    auto* gainChartWidget = child<QCustomPlot>(*this, name("Chart", gainChart));
-    auto* phaseChartWidget = child<QCustomPlot>(*this, name("Chart", gainChart + 1));
-    setUpChart(*gainChartWidget, ChartQuantity::Gain, gainName);
-    setUpChart(*phaseChartWidget, ChartQuantity::Phase, phaseName);
-    linkFrequencyAxes(*gainChartWidget, *phaseChartWidget);
-    t.gain = std::make_unique<ChartSeries>(*gainChartWidget);
-    t.phase = std::make_unique<ChartSeries>(*phaseChartWidget);
+    t.gainChart = child<QCustomPlot>(*this, name("Chart", gainChart));
+    t.phaseChart = child<QCustomPlot>(*this, name("Chart", gainChart + 1));
+    setUpChart(*t.gainChart, ChartQuantity::Gain, gainName);
+    setUpChart(*t.phaseChart, ChartQuantity::Phase, phaseName);
+    linkFrequencyAxes(*t.gainChart, *t.phaseChart);
+    t.gain = std::make_unique<ChartSeries>(*t.gainChart);
+    t.phase = std::make_unique<ChartSeries>(*t.phaseChart);
 }
 
 void TFormMain::FormCreate() {
@@ -147,6 +147,10 @@ void TFormMain::handled(Handler&& handler) {
     }
 }
 
+void TFormMain::runHandled(const std::function<void()>& handler) {
+    handled(handler);
+}
+
 void TFormMain::ConversionMessages::doShowMessage(std::string_view text) {
     window_.dialogs_->showMessage(
         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
@@ -188,13 +192,16 @@ void TFormMain::runMethod(TopologyKind topology, int method, int family, int ord
     // A run that stops after clearing its series must not leave their old
     // pictures on the charts.
     struct Flush {
+        TFormMain& window;
         Tab& t;
         ~Flush() {
             t.gain->flush();
             t.phase->flush();
+            window.updateSaveActions();
         }
-    } flush{t};
+    } flush{*this, t};
     runDesign(engine, designTab, method, family, order);
+    t.lastDesign = DesignSummary{topology, family, order, request_.Fc};
 }
 
 void TFormMain::MethodMF1(int family, int order) {

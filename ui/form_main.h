@@ -5,10 +5,12 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "engine/coefficient_tables.h"
+#include "engine/design_file_name.h"
 #include "engine/design_request.h"
 #include "engine/message_sink.h"
 #include "engine/topology_kind.h"
@@ -17,8 +19,12 @@
 #include "ui/chart.h"
 #include "ui/dialogs.h"
 #include "ui/memo_report.h"
+#include "ui/result_saver.h"
 
+class QAction;
+class QCustomPlot;
 class QLineEdit;
+class QPlainTextEdit;
 class QRadioButton;
 
 namespace Ui {
@@ -76,6 +82,10 @@ class TFormMain : public QWidget {
     void BitBtn5Click();
     void BitBtn6Click();
 
+    // Ctrl+S and Ctrl+Shift+E: the report and the curves of the tab in front.
+    void saveReport();
+    void exportCurves();
+
   protected:
     void changeEvent(QEvent* event) override;
 
@@ -92,6 +102,11 @@ class TFormMain : public QWidget {
         std::unique_ptr<MemoReport> report;
         std::unique_ptr<ChartSeries> gain;
         std::unique_ptr<ChartSeries> phase;
+        QPlainTextEdit* memo = nullptr;
+        QCustomPlot* gainChart = nullptr;
+        QCustomPlot* phaseChart = nullptr;
+        // Names the tab's files.
+        std::optional<DesignSummary> lastDesign;
     };
 
     // Conversion messages of the readers, shown as plain boxes.
@@ -109,6 +124,8 @@ class TFormMain : public QWidget {
     // error box and the window carries on.
     template <typename Handler>
     void handled(Handler&& handler);
+    // The same for handlers defined in other files of the window.
+    void runHandled(const std::function<void()>& handler);
 
     Tab& tab(TopologyKind topology);
     const Tab& tab(TopologyKind topology) const;
@@ -120,6 +137,13 @@ class TFormMain : public QWidget {
     void allClear(TopologyKind topology);
     void calc(TopologyKind topology);
 
+    // Saving and exporting (form_main_saving.cpp).
+    void setUpSaving();
+    void addSaveItems(Tab& tab);
+    void updateSaveActions();
+    Tab& tabInFront();
+    QString fileStem(const Tab& tab, const char* part = nullptr) const;
+
     std::unique_ptr<Ui::TFormMain> ui_;
     TComponent components_{nullptr};
     CoefficientTables tables_;
@@ -130,6 +154,9 @@ class TFormMain : public QWidget {
     ConversionMessages conversionMessages_{*this};
     std::function<QString()> decimalSeparatorSource_;
     std::string decimalSeparator_ = ".";
+    ResultSaver saver_;
+    QAction* saveReportAction_ = nullptr;
+    QAction* exportCurvesAction_ = nullptr;
 };
 
 }  // namespace tessaron

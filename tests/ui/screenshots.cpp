@@ -1,11 +1,16 @@
 // Saves a picture of each tab after a design, for looking at the window without
 // a desktop: screenshots OUTPUT_DIR (run under Xvfb or the offscreen platform).
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -57,6 +62,29 @@ bool save(QWidget& window, const QDir& output, const char* name) {
     return true;
 }
 
+// The whole screen, for what lies outside the window: its menus.
+bool saveScreen(const QDir& output, const char* name) {
+    QTest::qWait(200);
+    const QString file = output.filePath(QString::fromLatin1(name) + ".png");
+    if (!QGuiApplication::primaryScreen()->grabWindow(0).save(file)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    return true;
+}
+
+// Opens a control's context menu where the user would right-click, pictures
+// the screen and closes the menu again.
+bool saveContextMenu(QWidget& widget, const QPoint& position, const QDir& output,
+                     const char* name) {
+    emit widget.customContextMenuRequested(position);
+    const bool saved = saveScreen(output, name);
+    for (QMenu* menu : widget.findChildren<QMenu*>()) {
+        menu->close();
+    }
+    return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -105,6 +133,26 @@ int main(int argc, char** argv) {
     zoomIn(*gain, 1000, 6);
     hover(*phase, 1000);
     if (!save(window, output, "zoomed")) {
+        return 1;
+    }
+
+    // The context menus of the first tab's report and gain chart, with their
+    // saving items, and the save dialog that Ctrl+S opens.
+    auto* memo = window.findChild<QPlainTextEdit*>("Memo1");
+    if (!saveContextMenu(*memo, QPoint(40, 200), output, "report_menu") ||
+        !saveContextMenu(*gain, QPoint(150, 100), output, "chart_menu")) {
+        return 1;
+    }
+    bool dialogSaved = false;
+    QTimer::singleShot(500, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            dialogSaved = saveScreen(output, "save_dialog");
+            dialog->reject();
+        }
+    });
+    window.findChild<QAction*>("SaveReportAction")->trigger();
+    if (!dialogSaved) {
+        std::fprintf(stderr, "no save dialog to grab\n");
         return 1;
     }
 

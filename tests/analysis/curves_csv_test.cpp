@@ -6,11 +6,11 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <locale>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "tests/support/comma_locale.h"
 #include "tests/support/curves_csv_reader.h"
 
 namespace tessaron {
@@ -91,19 +91,12 @@ TEST(CurvesCsv, ReadsBackBitForBit) {
     }
 }
 
-// A locale whose numbers are written "1.234,5", as in German.
-class CommaDecimals : public std::numpunct<char> {
-  protected:
-    char do_decimal_point() const override { return ','; }
-    char do_thousands_sep() const override { return '.'; }
-    std::string do_grouping() const override { return "\3"; }
-};
-
 TEST(CurvesCsv, KeepsFullStopsUnderACommaLocale) {
-    const std::locale previous =
-        std::locale::global(std::locale(std::locale::classic(), new CommaDecimals));
-    const std::string text = curvesCsv({{{12345.5, -3.25}}}, {{{12345.5, 90.5}}});
-    std::locale::global(previous);
+    std::string text;
+    {
+        const test::GlobalCommaLocale commas;
+        text = curvesCsv({{{12345.5, -3.25}}}, {{{12345.5, 90.5}}});
+    }
     EXPECT_EQ(text, "frequency_hz,gain_db,phase_deg\n12345.5,-3.25,90.5\n");
 }
 

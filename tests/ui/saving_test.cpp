@@ -13,12 +13,12 @@
 #include <QTest>
 
 #include <bit>
-#include <locale>
 #include <string>
 #include <vector>
 
 #include "analysis/curves_csv.h"
 #include "tests/mathlib/fpu_probe.h"
+#include "tests/support/comma_locale.h"
 #include "tests/support/curves_csv_reader.h"
 #include "ui/chart.h"
 #include "ui/memo_report.h"
@@ -172,23 +172,15 @@ TEST_F(Saving, ReportBeforeAnyDesignIsNamedAfterTheTab) {
     EXPECT_EQ(QFileInfo(dialogs.questions.front().proposedPath).fileName(), "mfb-report.txt");
 }
 
-// A locale that writes numbers "1.234,5", for the program's C++ streams.
-class CommaDecimals : public std::numpunct<char> {
-  protected:
-    char do_decimal_point() const override { return ','; }
-    char do_thousands_sep() const override { return '.'; }
-    std::string do_grouping() const override { return "\3"; }
-};
-
 TEST_F(Saving, CurvesFileHoldsTheSeriesPointsBitForBitUnderACommaLocale) {
     const QLocale previousQt;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    const std::locale previous =
-        std::locale::global(std::locale(std::locale::classic(), new CommaDecimals));
-    design(kMultiFeedback);
-    dialogs.answer(inFolder("curves"));
-    action("ExportCurvesAction").trigger();
-    std::locale::global(previous);
+    {
+        const GlobalCommaLocale commas;
+        design(kMultiFeedback);
+        dialogs.answer(inFolder("curves"));
+        action("ExportCurvesAction").trigger();
+    }
     QLocale::setDefault(previousQt);
 
     ASSERT_EQ(dialogs.questions.size(), 1u);

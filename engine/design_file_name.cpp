@@ -38,12 +38,10 @@ std::string cutoffName(Extended fc) {
     };
     static constexpr std::array<Prefix, 3> kPrefixes{{{1e9L, "G"}, {1e6L, "M"}, {1e3L, "k"}}};
     std::array<char, 64> buffer{};
-    std::to_chars_result result{};
     const char* symbol = "";
-    {
-        // A name is no computation: nothing here may trap under the loaded
-        // control word, and no flag it raises is a fault of the design.
-        fp::Guard guard;
+    // A name is no computation: its flags (invalid for a NaN cutoff, inexact)
+    // are by-products, and nothing here may trap under the loaded word.
+    const std::to_chars_result result = fp::libraryArithmetic([&] {
         Extended scaled = fc;
         for (const Prefix& prefix : kPrefixes) {
             // Rounded to the digits shown first, so 999999.9 Hz is "1MHz".
@@ -53,10 +51,9 @@ std::string cutoffName(Extended fc) {
                 break;
             }
         }
-        result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), scaled,
-                               std::chars_format::general, kCutoffDigits);
-        fp::discardFaults();
-    }
+        return std::to_chars(buffer.data(), buffer.data() + buffer.size(), scaled,
+                             std::chars_format::general, kCutoffDigits);
+    });
     return std::string(buffer.data(), result.ptr) + symbol + "Hz";
 }
 

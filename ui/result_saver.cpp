@@ -22,6 +22,16 @@ const std::array<SaveFileType, 1> kReportTypes{
 const std::array<SaveFileType, 1> kCurvesTypes{
     {{QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv")}}};
 
+// A save is foreign code through and through (Qt's painting and file code, the
+// dialog and its event loop; see fp_guard.h), with no arithmetic of ours to
+// check. It runs as library arithmetic does: every fault masked, so nothing
+// traps under the loaded word, and whatever it leaves in the unit (flags,
+// another precision, another rounding) is dropped when it ends.
+template <class Save>
+void asForeignCode(Save save) {
+    fp::libraryArithmetic(save);
+}
+
 }  // namespace
 
 ResultSaver::ResultSaver() : folder_(QDir::homePath()) {}
@@ -56,33 +66,38 @@ void ResultSaver::write(UserDialogs& dialogs, const QString& path, const QByteAr
 
 void ResultSaver::saveReport(UserDialogs& dialogs, const QPlainTextEdit& memo,
                              const QString& stem) {
-    const fp::Guard guard;
-    if (const auto target = ask(dialogs, QObject::tr("Save Report As"), stem, kReportTypes)) {
-        write(dialogs, target->path, memo.toPlainText().toUtf8(), LineEndings::Platform);
-    }
+    asForeignCode([&] {
+        if (const auto target = ask(dialogs, QObject::tr("Save Report As"), stem, kReportTypes)) {
+            write(dialogs, target->path, memo.toPlainText().toUtf8(), LineEndings::Platform);
+        }
+    });
 }
 
 void ResultSaver::saveChart(UserDialogs& dialogs, QCustomPlot& chart, const QString& stem) {
-    const fp::Guard guard;
     std::vector<SaveFileType> types;
     for (const ChartFileType& type : chartFileTypes()) {
         types.push_back(type.file);
     }
-    if (const auto target = ask(dialogs, QObject::tr("Save Chart As"), stem, types)) {
-        const ChartFileType& type = chartFileTypes()[static_cast<std::size_t>(target->type)];
-        write(dialogs, target->path, chartFileBytes(chart, type.format, type.scale),
-              LineEndings::Unix);
-    }
+    asForeignCode([&] {
+        if (const auto target = ask(dialogs, QObject::tr("Save Chart As"), stem, types)) {
+            const ChartFileType& type = chartFileTypes()[static_cast<std::size_t>(target->type)];
+            write(dialogs, target->path, chartFileBytes(chart, type.format, type.scale),
+                  LineEndings::Unix);
+        }
+    });
 }
 
 void ResultSaver::exportCurves(UserDialogs& dialogs, const ChartSeries& gain,
                                const ChartSeries& phase, const QString& stem) {
-    const fp::Guard guard;
-    if (const auto target = ask(dialogs, QObject::tr("Export Curves As CSV"), stem, kCurvesTypes)) {
-        const std::string text = curvesCsv(gain.points(), phase.points());
-        write(dialogs, target->path, QByteArray(text.data(), static_cast<qsizetype>(text.size())),
-              LineEndings::Platform);
-    }
+    asForeignCode([&] {
+        if (const auto target =
+                ask(dialogs, QObject::tr("Export Curves As CSV"), stem, kCurvesTypes)) {
+            const std::string text = curvesCsv(gain.points(), phase.points());
+            write(dialogs, target->path,
+                  QByteArray(text.data(), static_cast<qsizetype>(text.size())),
+                  LineEndings::Platform);
+        }
+    });
 }
 
 }  // namespace tessaron

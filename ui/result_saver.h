@@ -22,10 +22,9 @@ class ChartSeries;
 // file whole or not at all. A failure shows an error box that names the file
 // and the reason; the window goes on.
 //
-// Qt's painting and file code, and the dialog's event loop, run with every
-// arithmetic fault masked, and the control word the numeric component loaded
-// comes back clean afterwards: whatever they leave in the floating-point
-// unit, the next "Calc" computes as if no save had happened.
+// A save runs as foreign code with every arithmetic fault masked, and the
+// unit comes back as the numeric component loaded it: whatever Qt leaves in
+// it, the next "Calc" computes as if no save had happened.
 class ResultSaver {
   public:
     ResultSaver();

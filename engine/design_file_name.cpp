@@ -2,8 +2,10 @@
 
 #include <array>
 #include <charconv>
-#include <cmath>
+#include <string_view>
 
+#include "analysis/engineering_text.h"
+#include "analysis/standard_value.h"
 #include "engine/coefficient_tables.h"
 #include "mathlib/fp_guard.h"
 
@@ -31,30 +33,35 @@ std::string orderName(int order) {
     return std::to_string(order) + (order == 2 ? "nd" : "th");
 }
 
+// "1kHz", "12.345kHz", "500mHz": the cutoff as an engineer writes it, with
+// "u" for micro and without the blank, as a file name wants it. A cutoff that
+// is no part value (zero, negative, not finite) is written as it is.
 std::string cutoffName(Extended fc) {
-    struct Prefix {
-        Extended scale;
-        const char* symbol;
-    };
-    static constexpr std::array<Prefix, 3> kPrefixes{{{1e9L, "G"}, {1e6L, "M"}, {1e3L, "k"}}};
-    std::array<char, 64> buffer{};
-    const char* symbol = "";
-    // A name is no computation: its flags (invalid for a NaN cutoff, inexact)
-    // are by-products, and nothing here may trap under the loaded word.
-    const std::to_chars_result result = fp::libraryArithmetic([&] {
-        Extended scaled = fc;
-        for (const Prefix& prefix : kPrefixes) {
-            // Rounded to the digits shown first, so 999999.9 Hz is "1MHz".
-            if (std::fabs(fc) >= prefix.scale * (1.0L - 5e-7L)) {
-                scaled = fc / prefix.scale;
-                symbol = prefix.symbol;
-                break;
-            }
-        }
-        return std::to_chars(buffer.data(), buffer.data() + buffer.size(), scaled,
-                             std::chars_format::general, kCutoffDigits);
+    // Converting a cutoff beyond the double range overflows: a by-product here.
+    // Pinned and settled, the conversion cannot move out of the masked unit.
+    const double hertz = fp::libraryArithmetic([fc] {
+        const double converted = static_cast<double>(fp::pinned(fc));
+        fp::settle(converted);
+        return converted;
     });
-    return std::string(buffer.data(), result.ptr) + symbol + "Hz";
+    if (checkPartValue(hertz) != ValueFault::None) {
+        std::array<char, 32> buffer{};
+        const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), hertz,
+                                          std::chars_format::general, kCutoffDigits);
+        return std::string(buffer.data(), result.ptr) + "Hz";
+    }
+    const std::string text = engineeringText(StandardValue{0, 0, hertz}, "Hz");
+    constexpr std::string_view kMicro = "µ";
+    std::string name;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, kMicro.size(), kMicro) == 0) {
+            name += 'u';
+            i += kMicro.size() - 1;
+        } else if (text[i] != ' ') {
+            name += text[i];
+        }
+    }
+    return name;
 }
 
 }  // namespace

@@ -20,8 +20,9 @@ struct DesignSummary {
 std::string topologyFileStem(TopologyKind topology);
 
 // "mfb-butterworth-4th-1kHz": the topology, family, order and cutoff, the
-// cutoff to six significant digits with an SI prefix. Only letters, digits,
-// '-', '+' and '.' appear, so the stem is a valid name on every file system.
+// cutoff to six significant digits with an SI prefix ("u" for micro). Only
+// ASCII letters, digits, '-', '+' and '.' appear, so the stem is a valid name
+// on every file system.
 std::string designFileStem(const DesignSummary& design);
 
 }  // namespace tessaron

@@ -132,7 +132,7 @@ TEST(ToleranceBand, SameSeedSameBandWithAnyNumberOfThreads) {
     EXPECT_FALSE(sameBits(single, toleranceBand(circuit, f, options)));
 }
 
-// The draws are fixed by the standard library's specification of mt19937_64
+// The draws are fixed by the C++ standard's definition of mt19937_64
 // and seed_seq and by our own conversion to double, and the phase and the
 // cutoff use nothing but correctly rounded operations: these bits are the same
 // on every machine. The gain goes through the C library's log10, which need

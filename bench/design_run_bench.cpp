@@ -45,25 +45,24 @@ void BM_DesignRun(benchmark::State& state) {
     const auto topology = static_cast<TopologyKind>(state.range(0));
     FieldTexts fields;
     fields.fc = "1000";
-    fields.first[0] = topology == TopologyKind::Passive ? "0.1" : "10000";
+    fields.first[0] = topology == kindOf<Passive> ? "0.1" : "10000";
     fields.second[0] = "1e-8";
     NullMessages messages;
     CountingReport report;
     StoringSeries gain;
     StoringSeries phase;
     const DesignEngine engine{program.math, program.tables, program.request, "."};
-    const DesignTab tab{topology,
-                        [&] { readRequest(topology, fields, ".", program.request, messages); },
-                        report, gain, phase};
+    const DesignTab tab{
+        topology,
+        [&] { readRequest(stageFieldsOf(topology), fields, ".", program.request, messages); },
+        report, gain, phase};
     for (auto _ : state) {
         runDesign(engine, tab, 1, Chebyshev, 8);
         benchmark::DoNotOptimize(gain.points.data());
     }
-    state.SetLabel(topology == TopologyKind::MultipleFeedback ? "multiple-feedback"
-                   : topology == TopologyKind::SallenKey      ? "Sallen-Key"
-                                                              : "passive");
+    state.SetLabel(std::string(nameOf(topology)));
 }
-BENCHMARK(BM_DesignRun)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DesignRun)->DenseRange(0, Topologies::size - 1)->Unit(benchmark::kMillisecond);
 
 void BM_PlainX87Sweep(benchmark::State& state) {
     // Four Chebyshev stages sized by "Fix Rx" at 1 kHz.

@@ -68,7 +68,8 @@ void CoefficientTables::Fill() {
     fill(tables_[2], kChebyshev);
 }
 
-const StageCoefficients& CoefficientTables::Lookup(int family, int order, int stage) const {
+const StageCoefficients& CoefficientTables::Lookup(FilterFamily family, int order,
+                                                   int stage) const {
     if (family < Butterworth || family > Chebyshev || !validOrder(order) || stage < 0 ||
         stage >= kMaxStages) {
         throw std::invalid_argument("No prototype for family " + std::to_string(family) +

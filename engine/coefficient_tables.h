@@ -6,8 +6,12 @@
 
 namespace tessaron {
 
-// 1 Butterworth, 2 Bessel, 3 Chebyshev: the values the "Calc" buttons pass.
-enum FilterFamily : int { Butterworth = 1, Bessel = 2, Chebyshev = 3 };
+// 1 Butterworth, 2 Bessel, 3 Chebyshev: the integer the "Calc" buttons pass
+// to the design routines.
+using FilterFamily = int;
+inline constexpr FilterFamily Butterworth = 1;
+inline constexpr FilterFamily Bessel = 2;
+inline constexpr FilterFamily Chebyshev = 3;
 
 struct StageCoefficients {
     Extended Q;
@@ -26,7 +30,7 @@ class CoefficientTables {
   public:
     void Fill();
     // Slot `stage` of the row for `order` in the table of `family`.
-    const StageCoefficients& Lookup(int family, int order, int stage) const;
+    const StageCoefficients& Lookup(FilterFamily family, int order, int stage) const;
 
   private:
     using Row = std::array<StageCoefficients, kMaxStages>;

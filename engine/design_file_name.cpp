@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kCutoffDigits = 6;
 
-std::string familyName(int family) {
+std::string familyName(FilterFamily family) {
     switch (family) {
         case Butterworth:
             return "butterworth";
@@ -67,15 +67,7 @@ std::string cutoffName(Extended fc) {
 }  // namespace
 
 std::string topologyFileStem(TopologyKind topology) {
-    switch (topology) {
-        case TopologyKind::MultipleFeedback:
-            return "mfb";
-        case TopologyKind::SallenKey:
-            return "sallen-key";
-        case TopologyKind::Passive:
-            return "passive";
-    }
-    return "design";
+    return withTopology(topology, []<Topology T>() { return std::string(T::kFileStem); });
 }
 
 std::string designFileStem(const DesignSummary& design) {

@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "engine/topology_kind.h"
+#include "engine/coefficient_tables.h"
+#include "engine/topologies.h"
 #include "mathlib/extended.h"
 
 namespace tessaron {
@@ -10,7 +11,7 @@ namespace tessaron {
 // What a completed design was, enough to name the files of its results.
 struct DesignSummary {
     TopologyKind topology;
-    int family;  // FilterFamily
+    FilterFamily family;
     int order;
     Extended fc;
 };

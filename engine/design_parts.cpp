@@ -5,13 +5,13 @@
 namespace tessaron {
 namespace {
 
-template <class Topology>
+template <Topology T>
 Biquad biquadOf(std::span<const double> stageValues) {
-    constexpr std::size_t n = Topology::kParts.size();
+    constexpr std::size_t n = T::kParts.size();
     if (stageValues.size() != n) {
         throw std::invalid_argument("A stage needs one value per part");
     }
-    return Topology::biquad(stageValues.first<n>());
+    return T::biquad(stageValues.first<n>());
 }
 
 }  // namespace
@@ -26,30 +26,15 @@ std::span<const double> DesignParts::stageValues(int stage) const {
 }
 
 std::span<const PartSpec> partSpecs(TopologyKind topology) {
-    switch (topology) {
-        case TopologyKind::MultipleFeedback:
-            return MultipleFeedback::kParts;
-        case TopologyKind::SallenKey:
-            return SallenKey::kParts;
-        case TopologyKind::Passive:
-            return Passive::kParts;
-    }
-    return {};
+    return withTopology(topology,
+                        []<Topology T>() { return std::span<const PartSpec>(T::kParts); });
 }
 
 Biquad stageBiquad(TopologyKind topology, std::span<const double> stageValues) {
     // A zero value divides by zero: the flag it leaves must not surface in a
     // later check of the exact path.
     fp::Guard guard;
-    switch (topology) {
-        case TopologyKind::MultipleFeedback:
-            return biquadOf<MultipleFeedback>(stageValues);
-        case TopologyKind::SallenKey:
-            return biquadOf<SallenKey>(stageValues);
-        case TopologyKind::Passive:
-            return biquadOf<Passive>(stageValues);
-    }
-    return {};
+    return withTopology(topology, [&]<Topology T>() { return biquadOf<T>(stageValues); });
 }
 
 std::vector<Biquad> cascadeBiquads(TopologyKind topology, std::span<const double> values) {

@@ -1,16 +1,12 @@
 #pragma once
 
 #include <span>
-#include <type_traits>
 #include <vector>
 
 #include "analysis/biquad.h"
 #include "analysis/frequency_grid.h"
-#include "engine/multiple_feedback.h"
 #include "engine/part.h"
-#include "engine/passive.h"
-#include "engine/sallen_key.h"
-#include "engine/topology_kind.h"
+#include "engine/topologies.h"
 #include "mathlib/fp_guard.h"
 
 namespace tessaron {
@@ -19,7 +15,7 @@ namespace tessaron {
 // (standard values, tolerances, delay and step). Nothing in it is extended, so
 // it can be copied to and used on any thread.
 struct DesignParts {
-    TopologyKind topology = TopologyKind::MultipleFeedback;
+    TopologyKind topology = kindOf<MultipleFeedback>;
     double fc = 0;
     std::vector<double> frequencies;  // the main charts' 10,000 frequencies
     // Stage 0's part values in the order of partSpecs(topology), then stage 1's...
@@ -44,31 +40,19 @@ inline std::vector<Biquad> designBiquads(const DesignParts& design) {
     return cascadeBiquads(design.topology, design.values);
 }
 
-template <class Topology>
-constexpr TopologyKind topologyKindOf() {
-    if constexpr (std::is_same_v<Topology, MultipleFeedback>) {
-        return TopologyKind::MultipleFeedback;
-    } else if constexpr (std::is_same_v<Topology, SallenKey>) {
-        return TopologyKind::SallenKey;
-    } else {
-        static_assert(std::is_same_v<Topology, Passive>);
-        return TopologyKind::Passive;
-    }
-}
-
 // The sized stages of a run as DesignParts. Runs on the thread of the exact
 // design, in a numeric guard: a value beyond the range of double becomes an
 // infinity, which the checks downstream name. Throws what the frequency grid
 // of `fc` throws.
-template <class Topology>
-DesignParts designParts(Extended fc, std::span<const typename Topology::Stage> stages) {
+template <Topology T>
+DesignParts designParts(Extended fc, std::span<const typename T::Stage> stages) {
     fp::Guard guard;
     DesignParts design;
-    design.topology = topologyKindOf<Topology>();
+    design.topology = kindOf<T>;
     design.fc = static_cast<double>(fc);
     design.frequencies = plottedFrequencies(fc);
     for (const auto& stage : stages) {
-        for (const Extended value : Topology::partValues(stage)) {
+        for (const Extended value : T::partValues(stage)) {
             design.values.push_back(static_cast<double>(value));
         }
     }

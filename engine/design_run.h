@@ -7,7 +7,7 @@
 #include "analysis/report_sink.h"
 #include "engine/coefficient_tables.h"
 #include "engine/design_request.h"
-#include "engine/topology_kind.h"
+#include "engine/topologies.h"
 #include "mathlib/math_lib.h"
 
 namespace tessaron {
@@ -33,6 +33,7 @@ struct DesignTab {
 // One "Calc": read, header, size and report each stage, sweep. Any arithmetic
 // fault or numeric-component error ends the run where it happens and propagates;
 // the report then holds the header and the complete blocks before the fault.
-void runDesign(const DesignEngine& engine, const DesignTab& tab, int method, int family, int order);
+void runDesign(const DesignEngine& engine, const DesignTab& tab, int method, FilterFamily family,
+               int order);
 
 }  // namespace tessaron

@@ -1,10 +1,8 @@
 #include "engine/multiple_feedback.h"
 
-namespace tessaron {
+#include "engine/stage_math.h"
 
-Extended MultipleFeedback::givenValue(const DesignRequest& request, int method, int stage) {
-    return activeStageGiven(request, method, stage);
-}
+namespace tessaron {
 
 MultipleFeedback::Stage MultipleFeedback::size(int method, const StageCoefficients& prototype,
                                                Extended omega, Extended given) {

@@ -1,11 +1,8 @@
 #include "engine/passive.h"
 
-namespace tessaron {
+#include "engine/stage_math.h"
 
-Extended Passive::givenValue(const DesignRequest& request, int method, int stage) {
-    const auto i = static_cast<std::size_t>(stage);
-    return method == 1 ? request.GivenInductance[i] : request.GivenCapacitance[i];
-}
+namespace tessaron {
 
 Passive::Stage Passive::size(int method, const StageCoefficients& prototype, Extended omega,
                              Extended given) {

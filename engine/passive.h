@@ -2,13 +2,14 @@
 
 #include <array>
 #include <span>
+#include <string_view>
 
 #include "analysis/biquad.h"
 #include "analysis/report.h"
 #include "engine/coefficient_tables.h"
 #include "engine/design_request.h"
 #include "engine/part.h"
-#include "engine/stage_math.h"
+#include "engine/topology.h"
 #include "mathlib/math_lib.h"
 
 namespace tessaron {
@@ -24,8 +25,16 @@ struct Passive {
         Extended CR;
     };
 
-    // Method 1 ("Fix L") takes the stage's inductance, method 2 ("Fix C") its C.
-    static Extended givenValue(const DesignRequest& request, int method, int stage);
+    static constexpr std::string_view kName = "passive";
+    // What the tab's files are called, "passive-butterworth-4th-1kHz".
+    static constexpr std::string_view kFileStem = "passive";
+    // "L" gives the inductance that method 1 ("Fix L") fixes, "C" the capacitor
+    // that method 2 ("Fix C") fixes.
+    static constexpr StageFields kStageFields{{
+        {&DesignRequest::GivenInductance, "Cannot convert L."},
+        {&DesignRequest::GivenCapacitance, "Cannot convert C."},
+    }};
+
     static Stage size(int method, const StageCoefficients& prototype, Extended omega,
                       Extended given);
     static StageFigures figures(const Stage& s);
@@ -53,5 +62,6 @@ struct Passive {
     static std::array<Extended, 3> partValues(const Stage& s) { return {s.R, s.L, s.C}; }
     static Biquad biquad(std::span<const double, 3> values);
 };
+static_assert(Topology<Passive>);
 
 }  // namespace tessaron

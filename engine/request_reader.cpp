@@ -6,31 +6,10 @@
 #include "mathlib/fp_guard.h"
 
 namespace tessaron {
-namespace {
 
-// Where a tab's two stage fields go and what their messages say.
-struct StageFieldUse {
-    std::array<Extended, kMaxStages> DesignRequest::*first;
-    std::array<Extended, kMaxStages> DesignRequest::*second;
-    const char* firstMessage;
-    const char* secondMessage;
-};
-
-StageFieldUse fieldUse(TopologyKind topology) {
-    if (topology == TopologyKind::Passive) {
-        return {&DesignRequest::GivenInductance, &DesignRequest::GivenCapacitance,
-                "Cannot convert L.", "Cannot convert C."};
-    }
-    return {&DesignRequest::GivenResistance, &DesignRequest::GivenCapacitance, "Cannot convert RX.",
-            "Cannot convert C2."};
-}
-
-}  // namespace
-
-void readRequest(TopologyKind topology, const FieldTexts& fields, std::string_view decimalSeparator,
-                 DesignRequest& request, MessageSink& messages) {
-    const StageFieldUse use = fieldUse(topology);
-    const auto read = [&](const std::string& text, const char* message) -> Extended {
+void readRequest(const StageFields& stageFields, const FieldTexts& fields,
+                 std::string_view decimalSeparator, DesignRequest& request, MessageSink& messages) {
+    const auto read = [&](const std::string& text, std::string_view message) -> Extended {
         if (const auto value = parseNumber(text, decimalSeparator)) {
             return *value;
         }
@@ -42,14 +21,15 @@ void readRequest(TopologyKind topology, const FieldTexts& fields, std::string_vi
     request.Fc = read(fields.fc, "Cannot convert fc.");
     request.Omega = fp::checked(request.Fc * kTwoPi);
 
-    auto& first = request.*use.first;
-    auto& second = request.*use.second;
-    first[0] = read(fields.first[0], use.firstMessage);
-    second[0] = read(fields.second[0], use.secondMessage);
+    const auto& [firstField, secondField] = stageFields;
+    auto& first = request.*firstField.given;
+    auto& second = request.*secondField.given;
+    first[0] = read(fields.first[0], firstField.conversionMessage);
+    second[0] = read(fields.second[0], secondField.conversionMessage);
     // A stage left at 0 repeats stage 0: one value typed on "Unit0" serves all.
     for (std::size_t i = 1; i < kMaxStages; ++i) {
-        const Extended a = read(fields.first[i], use.firstMessage);
-        const Extended b = read(fields.second[i], use.secondMessage);
+        const Extended a = read(fields.first[i], firstField.conversionMessage);
+        const Extended b = read(fields.second[i], secondField.conversionMessage);
         first[i] = a == 0 ? first[0] : a;
         second[i] = b == 0 ? second[0] : b;
     }

@@ -7,7 +7,7 @@
 #include "engine/coefficient_tables.h"
 #include "engine/design_request.h"
 #include "engine/message_sink.h"
-#include "engine/topology_kind.h"
+#include "engine/topology.h"
 
 namespace tessaron {
 
@@ -19,10 +19,10 @@ struct FieldTexts {
     std::array<std::string, kMaxStages> second{"0", "0", "0", "0"};
 };
 
-// Converts a tab's fields into `request`, showing one message per unreadable
-// field in field order and reading it as 0; a 0 on stages 1-3 takes stage 0's
-// value.
-void readRequest(TopologyKind topology, const FieldTexts& fields, std::string_view decimalSeparator,
-                 DesignRequest& request, MessageSink& messages);
+// Converts a tab's fields into `request`, each stage field into the array its
+// topology's `stageFields` names, showing one message per unreadable field in
+// field order and reading it as 0; a 0 on stages 1-3 takes stage 0's value.
+void readRequest(const StageFields& stageFields, const FieldTexts& fields,
+                 std::string_view decimalSeparator, DesignRequest& request, MessageSink& messages);
 
 }  // namespace tessaron

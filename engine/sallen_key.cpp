@@ -1,10 +1,8 @@
 #include "engine/sallen_key.h"
 
-namespace tessaron {
+#include "engine/stage_math.h"
 
-Extended SallenKey::givenValue(const DesignRequest& request, int method, int stage) {
-    return activeStageGiven(request, method, stage);
-}
+namespace tessaron {
 
 SallenKey::Stage SallenKey::size(int method, const StageCoefficients& prototype, Extended omega,
                                  Extended given) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <span>
+#include <string_view>
 
 #include "analysis/biquad.h"
 #include "analysis/report.h"
@@ -9,7 +10,7 @@
 #include "engine/coefficient_tables.h"
 #include "engine/design_request.h"
 #include "engine/part.h"
-#include "engine/stage_math.h"
+#include "engine/topology.h"
 
 namespace tessaron {
 
@@ -22,8 +23,16 @@ struct SallenKey {
     };
     using Response = BiquadCoefficients;
 
-    // Method 1 ("Fix Rx") takes the stage's resistance, method 2 ("Fix C2") its C2.
-    static Extended givenValue(const DesignRequest& request, int method, int stage);
+    static constexpr std::string_view kName = "Sallen-Key";
+    // What the tab's files are called, "sallen-key-butterworth-4th-1kHz".
+    static constexpr std::string_view kFileStem = "sallen-key";
+    // "R1, R2" gives the resistance Rx that method 1 ("Fix Rx") fixes, "C2" the
+    // capacitor that method 2 ("Fix C2") fixes.
+    static constexpr StageFields kStageFields{{
+        {&DesignRequest::GivenResistance, "Cannot convert RX."},
+        {&DesignRequest::GivenCapacitance, "Cannot convert C2."},
+    }};
+
     static Stage size(int method, const StageCoefficients& prototype, Extended omega,
                       Extended given);
     static StageFigures figures(const Stage& s);
@@ -44,5 +53,6 @@ struct SallenKey {
     static std::array<Extended, 4> partValues(const Stage& s) { return {s.R1, s.R2, s.C1, s.C2}; }
     static Biquad biquad(std::span<const double, 4> values);
 };
+static_assert(Topology<SallenKey>);
 
 }  // namespace tessaron

@@ -36,12 +36,12 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
     initResources();
     ui_->setupUi(this);
 
-    tabs_[kTabIndex(TopologyKind::MultipleFeedback)].topology = TopologyKind::MultipleFeedback;
-    tabs_[kTabIndex(TopologyKind::SallenKey)].topology = TopologyKind::SallenKey;
-    tabs_[kTabIndex(TopologyKind::Passive)].topology = TopologyKind::Passive;
-    setUpTab(tab(TopologyKind::MultipleFeedback), 1, 1, 1, "Series1", "Series2");
-    setUpTab(tab(TopologyKind::SallenKey), 10, 9, 3, "PointSeries1", "PointSeries2");
-    setUpTab(tab(TopologyKind::Passive), 19, 17, 5, "PointSeries3", "PointSeries4");
+    tabs_[kTabIndex(kindOf<MultipleFeedback>)].topology = kindOf<MultipleFeedback>;
+    tabs_[kTabIndex(kindOf<SallenKey>)].topology = kindOf<SallenKey>;
+    tabs_[kTabIndex(kindOf<Passive>)].topology = kindOf<Passive>;
+    setUpTab(tab(kindOf<MultipleFeedback>), 1, 1, 1, "Series1", "Series2");
+    setUpTab(tab(kindOf<SallenKey>), 10, 9, 3, "PointSeries1", "PointSeries2");
+    setUpTab(tab(kindOf<Passive>), 19, 17, 5, "PointSeries3", "PointSeries4");
     setUpSaving();
 
     // The numeric component comes last, as the form's non-visual component:
@@ -169,22 +169,22 @@ void TFormMain::getValues(TopologyKind topology) {
     // A copy: a conversion message runs an event loop, where a locale change
     // would replace the member under the reader's feet half-way through.
     const std::string separator = decimalSeparator_;
-    readRequest(topology, fields, separator, request_, conversionMessages_);
+    readRequest(stageFieldsOf(topology), fields, separator, request_, conversionMessages_);
 }
 
 void TFormMain::GetValuesMF() {
-    getValues(TopologyKind::MultipleFeedback);
+    getValues(kindOf<MultipleFeedback>);
 }
 void TFormMain::GetValuesSK() {
-    getValues(TopologyKind::SallenKey);
+    getValues(kindOf<SallenKey>);
 }
 void TFormMain::GetValuesPS() {
-    getValues(TopologyKind::Passive);
+    getValues(kindOf<Passive>);
 }
 
 // Design routines
 
-void TFormMain::runMethod(TopologyKind topology, int method, int family, int order) {
+void TFormMain::runMethod(TopologyKind topology, int method, FilterFamily family, int order) {
     Tab& t = tab(topology);
     const DesignEngine engine{*MathLib1, tables_, request_, decimalSeparator_};
     const DesignTab designTab{topology, [this, topology] { getValues(topology); }, *t.report,
@@ -204,23 +204,23 @@ void TFormMain::runMethod(TopologyKind topology, int method, int family, int ord
     t.lastDesign = DesignSummary{topology, family, order, request_.Fc};
 }
 
-void TFormMain::MethodMF1(int family, int order) {
-    runMethod(TopologyKind::MultipleFeedback, 1, family, order);
+void TFormMain::MethodMF1(FilterFamily family, int order) {
+    runMethod(kindOf<MultipleFeedback>, 1, family, order);
 }
-void TFormMain::MethodMF2(int family, int order) {
-    runMethod(TopologyKind::MultipleFeedback, 2, family, order);
+void TFormMain::MethodMF2(FilterFamily family, int order) {
+    runMethod(kindOf<MultipleFeedback>, 2, family, order);
 }
-void TFormMain::MethodSK1(int family, int order) {
-    runMethod(TopologyKind::SallenKey, 1, family, order);
+void TFormMain::MethodSK1(FilterFamily family, int order) {
+    runMethod(kindOf<SallenKey>, 1, family, order);
 }
-void TFormMain::MethodSK2(int family, int order) {
-    runMethod(TopologyKind::SallenKey, 2, family, order);
+void TFormMain::MethodSK2(FilterFamily family, int order) {
+    runMethod(kindOf<SallenKey>, 2, family, order);
 }
-void TFormMain::MethodPS1(int family, int order) {
-    runMethod(TopologyKind::Passive, 1, family, order);
+void TFormMain::MethodPS1(FilterFamily family, int order) {
+    runMethod(kindOf<Passive>, 1, family, order);
 }
-void TFormMain::MethodPS2(int family, int order) {
-    runMethod(TopologyKind::Passive, 2, family, order);
+void TFormMain::MethodPS2(FilterFamily family, int order) {
+    runMethod(kindOf<Passive>, 2, family, order);
 }
 
 // Button actions
@@ -236,10 +236,10 @@ void TFormMain::allClear(TopologyKind topology) {
 
 void TFormMain::calc(TopologyKind topology) {
     const Tab& t = tab(topology);
-    int family = 1;
+    FilterFamily family = Butterworth;
     int order = 2;
     int method = 1;
-    constexpr std::array kFamilies{1, 2, 3};
+    constexpr std::array kFamilies{Butterworth, Bessel, Chebyshev};
     constexpr std::array kOrders{2, 4, 8};
     for (std::size_t i = 0; i < t.family.size(); ++i) {
         if (t.family[i]->isChecked()) {
@@ -255,7 +255,7 @@ void TFormMain::calc(TopologyKind topology) {
         method = 2;
     }
 
-    using Routine = void (TFormMain::*)(int, int);
+    using Routine = void (TFormMain::*)(FilterFamily, int);
     static constexpr std::array<std::array<Routine, 2>, 3> kRoutines{{
         {&TFormMain::MethodMF1, &TFormMain::MethodMF2},
         {&TFormMain::MethodSK1, &TFormMain::MethodSK2},
@@ -267,22 +267,22 @@ void TFormMain::calc(TopologyKind topology) {
 }
 
 void TFormMain::BitBtn1Click() {
-    handled([this] { allClear(TopologyKind::MultipleFeedback); });
+    handled([this] { allClear(kindOf<MultipleFeedback>); });
 }
 void TFormMain::BitBtn2Click() {
-    handled([this] { calc(TopologyKind::MultipleFeedback); });
+    handled([this] { calc(kindOf<MultipleFeedback>); });
 }
 void TFormMain::BitBtn3Click() {
-    handled([this] { allClear(TopologyKind::SallenKey); });
+    handled([this] { allClear(kindOf<SallenKey>); });
 }
 void TFormMain::BitBtn4Click() {
-    handled([this] { calc(TopologyKind::SallenKey); });
+    handled([this] { calc(kindOf<SallenKey>); });
 }
 void TFormMain::BitBtn5Click() {
-    handled([this] { allClear(TopologyKind::Passive); });
+    handled([this] { allClear(kindOf<Passive>); });
 }
 void TFormMain::BitBtn6Click() {
-    handled([this] { calc(TopologyKind::Passive); });
+    handled([this] { calc(kindOf<Passive>); });
 }
 
 }  // namespace tessaron

@@ -13,7 +13,7 @@
 #include "engine/design_file_name.h"
 #include "engine/design_request.h"
 #include "engine/message_sink.h"
-#include "engine/topology_kind.h"
+#include "engine/topologies.h"
 #include "mathlib/component.h"
 #include "mathlib/math_lib.h"
 #include "ui/chart.h"
@@ -67,12 +67,12 @@ class TFormMain : public QWidget {
     void GetValuesSK();
     void GetValuesPS();
 
-    void MethodMF1(int family, int order);
-    void MethodMF2(int family, int order);
-    void MethodSK1(int family, int order);
-    void MethodSK2(int family, int order);
-    void MethodPS1(int family, int order);
-    void MethodPS2(int family, int order);
+    void MethodMF1(FilterFamily family, int order);
+    void MethodMF2(FilterFamily family, int order);
+    void MethodSK1(FilterFamily family, int order);
+    void MethodSK2(FilterFamily family, int order);
+    void MethodPS1(FilterFamily family, int order);
+    void MethodPS2(FilterFamily family, int order);
 
   public Q_SLOTS:
     void BitBtn1Click();
@@ -133,7 +133,7 @@ class TFormMain : public QWidget {
                   const QString& phaseName);
     void readDecimalSeparator();
     void getValues(TopologyKind topology);
-    void runMethod(TopologyKind topology, int method, int family, int order);
+    void runMethod(TopologyKind topology, int method, FilterFamily family, int order);
     void allClear(TopologyKind topology);
     void calc(TopologyKind topology);
 

@@ -57,7 +57,7 @@ struct TabUnderTest {
     int stageNotebook;
     const char* firstMessage;
     const char* secondMessage;
-    int family;
+    FilterFamily family;
     int method;
     const char* givenValue;  // stage 0's field of the method: the first for 1, the second for 2
     QStringList report;
@@ -68,7 +68,7 @@ void PrintTo(const TabUnderTest& tab, std::ostream* out) {
 }
 
 const TabUnderTest kMultiFeedback{.name = "MultiFeedback",
-                                  .topology = TopologyKind::MultipleFeedback,
+                                  .topology = kindOf<MultipleFeedback>,
                                   .page = 0,
                                   .fc = 1,
                                   .firstRadio = 1,
@@ -120,7 +120,7 @@ const TabUnderTest kMultiFeedback{.name = "MultiFeedback",
                                              "------------------------"}};
 
 const TabUnderTest kSallenKey{.name = "SallenKey",
-                              .topology = TopologyKind::SallenKey,
+                              .topology = kindOf<SallenKey>,
                               .page = 1,
                               .fc = 10,
                               .firstRadio = 9,
@@ -168,7 +168,7 @@ const TabUnderTest kSallenKey{.name = "SallenKey",
                                          "------------------------"}};
 
 const TabUnderTest kPassive{.name = "Passive",
-                            .topology = TopologyKind::Passive,
+                            .topology = kindOf<Passive>,
                             .page = 2,
                             .fc = 19,
                             .firstRadio = 17,
@@ -324,9 +324,10 @@ class WindowE2e : public ::testing::TestWithParam<TabUnderTest> {
         testing::StoredSeries gain;
         testing::StoredSeries phase;
         const DesignEngine engine{*window_->MathLib1, tables, request, "."};
-        const DesignTab design{tab().topology,
-                               [&] { readRequest(tab().topology, fields, ".", request, messages); },
-                               report, gain, phase};
+        const DesignTab design{
+            tab().topology,
+            [&] { readRequest(stageFieldsOf(tab().topology), fields, ".", request, messages); },
+            report, gain, phase};
         runDesign(engine, design, tab().method, tab().family, 8);
         return {gain.points, phase.points};
     }

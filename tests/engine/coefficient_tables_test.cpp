@@ -14,7 +14,7 @@ class CoefficientTablesTest : public ::testing::Test {
 };
 
 TEST_F(CoefficientTablesTest, EachOrderHasExactlyItsStagesSet) {
-    for (int family : {Butterworth, Bessel, Chebyshev}) {
+    for (FilterFamily family : {Butterworth, Bessel, Chebyshev}) {
         for (int order : {2, 4, 6, 8}) {
             for (int stage = 0; stage < kMaxStages; ++stage) {
                 const StageCoefficients& c = tables.Lookup(family, order, stage);
@@ -32,7 +32,7 @@ TEST_F(CoefficientTablesTest, EachOrderHasExactlyItsStagesSet) {
 }
 
 TEST_F(CoefficientTablesTest, StagesAscendInQ) {
-    for (int family : {Butterworth, Bessel, Chebyshev}) {
+    for (FilterFamily family : {Butterworth, Bessel, Chebyshev}) {
         for (int order : {4, 6, 8}) {
             for (int stage = 1; stage < order / 2; ++stage) {
                 EXPECT_LT(tables.Lookup(family, order, stage - 1).Q,
@@ -44,7 +44,7 @@ TEST_F(CoefficientTablesTest, StagesAscendInQ) {
 }
 
 struct StoredPair {
-    int family;
+    FilterFamily family;
     int order;
     int stage;
     long double q;

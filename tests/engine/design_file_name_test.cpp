@@ -26,17 +26,15 @@ TEST_P(DesignFileStem, NamesTopologyFamilyOrderAndCutoff) {
     EXPECT_TRUE(x87::sameControlWord(x87::readControlWord(), word));
 }
 
-constexpr auto kMfb = TopologyKind::MultipleFeedback;
+constexpr auto kMfb = kindOf<MultipleFeedback>;
 
 INSTANTIATE_TEST_SUITE_P(
     Designs, DesignFileStem,
     ::testing::Values(
         StemCase{"MultiFeedback", {kMfb, Butterworth, 4, 1000}, "mfb-butterworth-4th-1kHz"},
-        StemCase{"SallenKey",
-                 {TopologyKind::SallenKey, Bessel, 2, 12345},
-                 "sallen-key-bessel-2nd-12.345kHz"},
         StemCase{
-            "Passive", {TopologyKind::Passive, Chebyshev, 8, 50}, "passive-chebyshev-8th-50Hz"},
+            "SallenKey", {kindOf<SallenKey>, Bessel, 2, 12345}, "sallen-key-bessel-2nd-12.345kHz"},
+        StemCase{"Passive", {kindOf<Passive>, Chebyshev, 8, 50}, "passive-chebyshev-8th-50Hz"},
         StemCase{"SixthOrderOfTheTables", {kMfb, Butterworth, 6, 100}, "mfb-butterworth-6th-100Hz"},
         StemCase{
             "RoundsUpIntoThePrefix", {kMfb, Butterworth, 2, 999999.9L}, "mfb-butterworth-2nd-1MHz"},

@@ -18,9 +18,9 @@ using testing::RecordingReport;
 using testing::StoredSeries;
 using Lines = std::vector<std::string>;
 
-constexpr auto MF = TopologyKind::MultipleFeedback;
-constexpr auto SK = TopologyKind::SallenKey;
-constexpr auto PS = TopologyKind::Passive;
+constexpr auto MF = kindOf<MultipleFeedback>;
+constexpr auto SK = kindOf<SallenKey>;
+constexpr auto PS = kindOf<Passive>;
 
 // One tab as a test sees it: its fields in, its report, plots and messages out.
 struct Tab {
@@ -39,12 +39,14 @@ class DesignRunTest : public ::testing::Test {
         request.Zero();
     }
 
-    void calc(Tab& tab, int method, int family, int order) {
+    void calc(Tab& tab, int method, FilterFamily family, int order) {
         const DesignEngine engine{math, tables, request, "."};
-        const DesignTab design{
-            tab.topology,
-            [&] { readRequest(tab.topology, tab.fields, ".", request, tab.messages); }, tab.report,
-            tab.gain, tab.phase};
+        const DesignTab design{tab.topology,
+                               [&] {
+                                   readRequest(stageFieldsOf(tab.topology), tab.fields, ".",
+                                               request, tab.messages);
+                               },
+                               tab.report, tab.gain, tab.phase};
         runDesign(engine, design, method, family, order);
     }
 
@@ -89,7 +91,7 @@ struct ExactReport {
     const char* name;
     TopologyKind topology;
     int method;
-    int family;
+    FilterFamily family;
     int order;
     const char* first0;
     const char* second0;
@@ -151,7 +153,7 @@ struct ApproximateReport {
     const char* name;
     TopologyKind topology;
     int method;
-    int family;
+    FilterFamily family;
     int order;
     const char* first0;
     const char* second0;
@@ -321,7 +323,7 @@ TEST_F(DesignRunTest, NegativeGivenValuesKeepFiguresAndCurves) {
 TEST_F(DesignRunTest, ZeroFcStopsAfterTheHeaderAndKeepsThePlots) {
     for (TopologyKind topology : {MF, SK, PS}) {
         for (int method : {1, 2}) {
-            SCOPED_TRACE(::testing::Message() << static_cast<int>(topology) << "/" << method);
+            SCOPED_TRACE(::testing::Message() << nameOf(topology) << "/" << method);
             Tab t = tab(topology, "1000", "10000", "1e-8");
             calc(t, method, Bessel, 4);
             const auto previousGain = t.gain.points;

@@ -73,7 +73,7 @@ struct Design {
 };
 
 void PrintTo(const Design& d, std::ostream* out) {
-    *out << static_cast<int>(d.topology) << "/" << d.method;
+    *out << nameOf(d.topology) << "/" << d.method;
 }
 
 class NoisySinks : public ::testing::TestWithParam<Design> {
@@ -89,7 +89,7 @@ class NoisySinks : public ::testing::TestWithParam<Design> {
     FieldTexts fields(const char* fc) const {
         FieldTexts f;
         f.fc = fc;
-        f.first[0] = GetParam().topology == TopologyKind::Passive ? "0.01" : "10000";
+        f.first[0] = GetParam().topology == kindOf<Passive> ? "0.01" : "10000";
         f.second[0] = "1e-8";
         f.first[2] = "x";
         f.second[2] = "y";
@@ -118,8 +118,9 @@ class NoisySinks : public ::testing::TestWithParam<Design> {
         }
         const TopologyKind topology = GetParam().topology;
         const DesignEngine engine{math, tables, request, "."};
-        const DesignTab tab{topology, [&] { readRequest(topology, f, ".", request, messages); },
-                            report, gain, phase};
+        const DesignTab tab{
+            topology, [&] { readRequest(stageFieldsOf(topology), f, ".", request, messages); },
+            report, gain, phase};
         runDesign(engine, tab, GetParam().method, Chebyshev, 8);
         return {messages.shown, report.lines, gain.points, phase.points};
     }
@@ -174,8 +175,9 @@ TEST_P(NoisySinks, UnreadableFcStillStopsWithDivisionByZeroAfterTheHeader) {
         }
         const TopologyKind topology = GetParam().topology;
         const DesignEngine engine{math, tables, request, "."};
-        const DesignTab tab{topology, [&] { readRequest(topology, f, ".", request, messages); },
-                            report, gain, phase};
+        const DesignTab tab{
+            topology, [&] { readRequest(stageFieldsOf(topology), f, ".", request, messages); },
+            report, gain, phase};
         EXPECT_THROW(runDesign(engine, tab, GetParam().method, Chebyshev, 8), EZeroDivide);
         EXPECT_EQ(messages.shown.size(), 3u);
         ASSERT_FALSE(messages.shown.empty());
@@ -187,12 +189,11 @@ TEST_P(NoisySinks, UnreadableFcStillStopsWithDivisionByZeroAfterTheHeader) {
 }
 
 INSTANTIATE_TEST_SUITE_P(TopologiesAndMethods, NoisySinks,
-                         ::testing::Values(Design{TopologyKind::MultipleFeedback, 1},
-                                           Design{TopologyKind::MultipleFeedback, 2},
-                                           Design{TopologyKind::SallenKey, 1},
-                                           Design{TopologyKind::SallenKey, 2},
-                                           Design{TopologyKind::Passive, 1},
-                                           Design{TopologyKind::Passive, 2}));
+                         ::testing::Values(Design{kindOf<MultipleFeedback>, 1},
+                                           Design{kindOf<MultipleFeedback>, 2},
+                                           Design{kindOf<SallenKey>, 1},
+                                           Design{kindOf<SallenKey>, 2}, Design{kindOf<Passive>, 1},
+                                           Design{kindOf<Passive>, 2}));
 
 }  // namespace
 }  // namespace tessaron

@@ -20,14 +20,14 @@ double relative(double a, long double b) {
 
 struct Sizing {
     int method;
-    int family;
+    FilterFamily family;
     int order;
 };
 
 std::vector<Sizing> allSizings() {
     std::vector<Sizing> sizings;
     for (int method : {1, 2}) {
-        for (int family : {Butterworth, Bessel, Chebyshev}) {
+        for (FilterFamily family : {Butterworth, Bessel, Chebyshev}) {
             for (int order : {2, 4, 8}) {
                 sizings.push_back({method, family, order});
             }
@@ -113,13 +113,13 @@ TEST(StageModel, DoubleStageAgreesWithTheExactOne) {
 }
 
 TEST(StageModel, KindsAndSpecsMatchTheTopologies) {
-    EXPECT_EQ(partSpecs(TopologyKind::MultipleFeedback).size(), 5u);
-    EXPECT_EQ(partSpecs(TopologyKind::SallenKey).size(), 4u);
-    EXPECT_EQ(partSpecs(TopologyKind::Passive).size(), 3u);
-    EXPECT_EQ(partSpecs(TopologyKind::Passive)[1].name, "L");
-    EXPECT_THROW(stageBiquad(TopologyKind::SallenKey, std::vector<double>{1, 2, 3}),
+    EXPECT_EQ(partSpecs(kindOf<MultipleFeedback>).size(), 5u);
+    EXPECT_EQ(partSpecs(kindOf<SallenKey>).size(), 4u);
+    EXPECT_EQ(partSpecs(kindOf<Passive>).size(), 3u);
+    EXPECT_EQ(partSpecs(kindOf<Passive>)[1].name, "L");
+    EXPECT_THROW(stageBiquad(kindOf<SallenKey>, std::vector<double>{1, 2, 3}),
                  std::invalid_argument);
-    EXPECT_THROW(cascadeBiquads(TopologyKind::Passive, std::vector<double>{1, 2, 3, 4}),
+    EXPECT_THROW(cascadeBiquads(kindOf<Passive>, std::vector<double>{1, 2, 3, 4}),
                  std::invalid_argument);
 }
 
@@ -132,17 +132,16 @@ TEST(StageModel, ResponseOfTheDesignIsTheMainChartsCurve) {
         int method;
         Extended given;
     } cases[] = {
-        {TopologyKind::MultipleFeedback, 1, 10000},
-        {TopologyKind::SallenKey, 2, 1e-8L},
-        {TopologyKind::Passive, 1, 0.1L},
+        {kindOf<MultipleFeedback>, 1, 10000},
+        {kindOf<SallenKey>, 2, 1e-8L},
+        {kindOf<Passive>, 1, 0.1L},
     };
     TMathLib math(nullptr);
     CoefficientTables tables;
     tables.Fill();
     for (const auto& c : cases) {
-        for (int family : {Butterworth, Chebyshev}) {
-            SCOPED_TRACE(::testing::Message()
-                         << static_cast<int>(c.topology) << " family " << family);
+        for (FilterFamily family : {Butterworth, Chebyshev}) {
+            SCOPED_TRACE(::testing::Message() << nameOf(c.topology) << " family " << family);
             DesignRequest request;
             const Sizing sizing{c.method, family, 8};
             testing::RecordingReport report;
@@ -158,24 +157,10 @@ TEST(StageModel, ResponseOfTheDesignIsTheMainChartsCurve) {
             runDesign({math, tables, request, "."}, {c.topology, read, report, gain, phase},
                       c.method, family, 8);
 
-            DesignParts design;
-            switch (c.topology) {
-                case TopologyKind::MultipleFeedback: {
-                    const auto stages = sizedStages<MultipleFeedback>(sizing, c.given);
-                    design = designParts<MultipleFeedback>(kFc, std::span(stages));
-                    break;
-                }
-                case TopologyKind::SallenKey: {
-                    const auto stages = sizedStages<SallenKey>(sizing, c.given);
-                    design = designParts<SallenKey>(kFc, std::span(stages));
-                    break;
-                }
-                case TopologyKind::Passive: {
-                    const auto stages = sizedStages<Passive>(sizing, c.given);
-                    design = designParts<Passive>(kFc, std::span(stages));
-                    break;
-                }
-            }
+            const DesignParts design = withTopology(c.topology, [&]<Topology T>() {
+                const auto stages = sizedStages<T>(sizing, c.given);
+                return designParts<T>(kFc, std::span(stages));
+            });
             const CascadeResponse response =
                 cascadeResponse(designBiquads(design), design.frequencies);
             ASSERT_EQ(response.fault, ResponseFault::None);

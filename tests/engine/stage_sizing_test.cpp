@@ -27,7 +27,7 @@ struct SizingCase {
         CoefficientTables tables;
         tables.Fill();
         for (int method : {1, 2}) {
-            for (int family : {Butterworth, Bessel, Chebyshev}) {
+            for (FilterFamily family : {Butterworth, Bessel, Chebyshev}) {
                 for (int order : {2, 4, 8}) {
                     for (int i = 0; i < order / 2; ++i) {
                         SCOPED_TRACE(::testing::Message()
@@ -67,7 +67,7 @@ TEST(StageSizing, PassiveFiguresGiveBackKFcAndQ) {
 TEST(StageSizing, ComponentRatiosFollowFromQ) {
     CoefficientTables tables;
     tables.Fill();
-    for (int family : {Butterworth, Bessel, Chebyshev}) {
+    for (FilterFamily family : {Butterworth, Bessel, Chebyshev}) {
         for (int i = 0; i < 4; ++i) {
             const StageCoefficients& p = tables.Lookup(family, 8, i);
             const Extended q2 = p.Q * p.Q;

@@ -52,16 +52,16 @@ class SweepTest : public ::testing::Test {
         tables.Fill();
         request.Zero();
     }
-    void calc(TopologyKind topology, const char* fc, const char* first0, int method, int family,
-              int order) {
+    void calc(TopologyKind topology, const char* fc, const char* first0, int method,
+              FilterFamily family, int order) {
         FieldTexts fields;
         fields.fc = fc;
         fields.first[0] = first0;
         fields.second[0] = "1e-8";
         const DesignEngine engine{math, tables, request, "."};
-        const DesignTab tab{topology,
-                            [&] { readRequest(topology, fields, ".", request, messages); }, report,
-                            gain, phase};
+        const DesignTab tab{
+            topology, [&] { readRequest(stageFieldsOf(topology), fields, ".", request, messages); },
+            report, gain, phase};
         runDesign(engine, tab, method, family, order);
     }
     TMathLib math{nullptr};
@@ -74,7 +74,7 @@ class SweepTest : public ::testing::Test {
 };
 
 TEST_F(SweepTest, ButterworthSecondOrderMultipleFeedbackPoints) {
-    calc(TopologyKind::MultipleFeedback, "1000", "10000", 1, Butterworth, 2);
+    calc(kindOf<MultipleFeedback>, "1000", "10000", 1, Butterworth, 2);
     ASSERT_EQ(gain.points.size(), 10000u);
     ASSERT_EQ(phase.points.size(), 10000u);
     struct Point {
@@ -100,7 +100,7 @@ TEST_F(SweepTest, ButterworthSecondOrderMultipleFeedbackPoints) {
 
 TEST_F(SweepTest, PhaseOfFourInvertingStagesWrapsOnce) {
     // Starts near 0, falls through -180, jumps to +180 and falls on towards 0.
-    calc(TopologyKind::MultipleFeedback, "1000", "10000", 1, Butterworth, 4);
+    calc(kindOf<MultipleFeedback>, "1000", "10000", 1, Butterworth, 4);
     EXPECT_NEAR(phase.points.front().y, 0, 2);
     int wraps = 0;
     for (std::size_t k = 1; k < phase.points.size(); ++k) {
@@ -116,7 +116,7 @@ TEST_F(SweepTest, PhaseOfFourInvertingStagesWrapsOnce) {
 }
 
 TEST_F(SweepTest, LowCutoffIsPlottedOnAPositiveGrid) {
-    calc(TopologyKind::SallenKey, "50", "10000", 1, Bessel, 8);
+    calc(kindOf<SallenKey>, "50", "10000", 1, Bessel, 8);
     ASSERT_EQ(gain.points.size(), 10000u);
     EXPECT_EQ(gain.points.front().x, 0.5);
     EXPECT_EQ(gain.points.back().x, 5000);
@@ -127,13 +127,13 @@ TEST_F(SweepTest, LowCutoffIsPlottedOnAPositiveGrid) {
 }
 
 TEST_F(SweepTest, HugeCutoffStillSweepsInOrder) {
-    calc(TopologyKind::Passive, "3e7", "0.1", 1, Chebyshev, 2);
+    calc(kindOf<Passive>, "3e7", "0.1", 1, Chebyshev, 2);
     EXPECT_EQ(gain.points.front().x, 300000);
     EXPECT_EQ(gain.points.back().x, 300000 + 9999.0 * 299970);
 }
 
 TEST_F(SweepTest, EventHandlersSeeEveryCallAndChangeNoPoint) {
-    calc(TopologyKind::Passive, "1000", "0.1", 1, Bessel, 4);
+    calc(kindOf<Passive>, "1000", "0.1", 1, Bessel, 4);
     const auto quietGain = gain.points;
     const auto quietPhase = phase.points;
     long calls = 0;
@@ -141,7 +141,7 @@ TEST_F(SweepTest, EventHandlersSeeEveryCallAndChangeNoPoint) {
         EXPECT_EQ(sender, &math);
         ++calls;
     };
-    calc(TopologyKind::Passive, "1000", "0.1", 1, Bessel, 4);
+    calc(kindOf<Passive>, "1000", "0.1", 1, Bessel, 4);
     math.OnFxFinished = nullptr;
     ASSERT_EQ(gain.points.size(), quietGain.size());
     for (std::size_t k = 0; k < quietGain.size(); ++k) {

@@ -132,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct MappingCase {
     const char* name;
     TabNumbers tab;
-    int family;
+    FilterFamily family;
     int order;
     int method;
     void (TFormMain::*routine)(int, int);
@@ -303,8 +303,8 @@ TEST_P(FrequencyGrid, ChartsShowThePositiveFrequenciesOfTheSweep) {
     fill(kMultiFeedback, {GetParam().fc, "10000"});
     calc(kMultiFeedback);
     EXPECT_EQ(dialogs.errors, QStringList{});
-    EXPECT_EQ(window->gainSeries(TopologyKind::MultipleFeedback).producedCount(), 10000u);
-    EXPECT_EQ(window->phaseSeries(TopologyKind::MultipleFeedback).producedCount(), 10000u);
+    EXPECT_EQ(window->gainSeries(kindOf<MultipleFeedback>).producedCount(), 10000u);
+    EXPECT_EQ(window->phaseSeries(kindOf<MultipleFeedback>).producedCount(), 10000u);
     EXPECT_EQ(pointCount(1), GetParam().shown);
     EXPECT_EQ(pointCount(2), GetParam().shown);
     if (GetParam().shown > 0) {

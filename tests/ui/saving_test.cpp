@@ -192,10 +192,8 @@ TEST_F(Saving, CurvesFileHoldsTheSeriesPointsBitForBitUnderACommaLocale) {
     ASSERT_TRUE(file.has_value()) << "not three numbers a row with full stops";
     EXPECT_EQ(file->header, kCurvesCsvHeader);
 
-    const std::vector<PlotPoint>& gain =
-        window->gainSeries(TopologyKind::MultipleFeedback).points();
-    const std::vector<PlotPoint>& phase =
-        window->phaseSeries(TopologyKind::MultipleFeedback).points();
+    const std::vector<PlotPoint>& gain = window->gainSeries(kindOf<MultipleFeedback>).points();
+    const std::vector<PlotPoint>& phase = window->phaseSeries(kindOf<MultipleFeedback>).points();
     ASSERT_EQ(gain.size(), 10000u);
     ASSERT_EQ(file->rows.size(), 10000u);
     EXPECT_EQ(file->rows.front().frequency, 10);
@@ -305,10 +303,9 @@ class NumericState : public Saving, public ::testing::WithParamInterface<SaveKin
 TEST_P(NumericState, NextCalcComputesAsBefore) {
     design(kMultiFeedback);
     const QStringList firstReport = memoLines(1);
-    const std::vector<PlotPoint> firstGain =
-        window->gainSeries(TopologyKind::MultipleFeedback).points();
+    const std::vector<PlotPoint> firstGain = window->gainSeries(kindOf<MultipleFeedback>).points();
     const std::vector<PlotPoint> firstPhase =
-        window->phaseSeries(TopologyKind::MultipleFeedback).points();
+        window->phaseSeries(kindOf<MultipleFeedback>).points();
     const std::uint16_t word = x87::readControlWord();
     const std::uint32_t mxcsr = probe::readMxcsr();
 
@@ -326,10 +323,10 @@ TEST_P(NumericState, NextCalcComputesAsBefore) {
     click(kMultiFeedback.calc);
     const QStringList reports = memoLines(1);
     EXPECT_EQ(reports.mid(firstReport.size()), firstReport);
-    EXPECT_EQ(std::memcmp(window->gainSeries(TopologyKind::MultipleFeedback).points().data(),
+    EXPECT_EQ(std::memcmp(window->gainSeries(kindOf<MultipleFeedback>).points().data(),
                           firstGain.data(), firstGain.size() * sizeof(PlotPoint)),
               0);
-    EXPECT_EQ(std::memcmp(window->phaseSeries(TopologyKind::MultipleFeedback).points().data(),
+    EXPECT_EQ(std::memcmp(window->phaseSeries(kindOf<MultipleFeedback>).points().data(),
                           firstPhase.data(), firstPhase.size() * sizeof(PlotPoint)),
               0);
 

@@ -1,7 +1,0 @@
-#pragma once
-
-namespace tessaron {
-
-enum class TopologyKind { MultipleFeedback, SallenKey, Passive };
-
-}  // namespace tessaron

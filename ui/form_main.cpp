@@ -8,10 +8,12 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <exception>
+#include <stdexcept>
 
 #include "engine/design_run.h"
 #include "engine/request_reader.h"
 #include "ui/error_text.h"
+#include "ui/form_tabs.h"
 #include "ui/resources.h"
 #include "ui_form_main.h"
 
@@ -19,14 +21,10 @@ namespace tessaron {
 
 namespace {
 
-constexpr int kTabIndex(TopologyKind topology) {
-    return static_cast<int>(topology);
-}
-
 template <typename Widget>
-Widget* child(const QWidget& parent, const QString& name) {
-    auto* widget = parent.findChild<Widget*>(name);
-    Q_ASSERT_X(widget != nullptr, "TFormMain", qPrintable(name));
+Widget* child(const QWidget& parent, const char* name) {
+    auto* widget = parent.findChild<Widget*>(QLatin1String(name));
+    Q_ASSERT_X(widget != nullptr, "TFormMain", name);
     return widget;
 }
 
@@ -36,12 +34,9 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
     initResources();
     ui_->setupUi(this);
 
-    tabs_[kTabIndex(kindOf<MultipleFeedback>)].topology = kindOf<MultipleFeedback>;
-    tabs_[kTabIndex(kindOf<SallenKey>)].topology = kindOf<SallenKey>;
-    tabs_[kTabIndex(kindOf<Passive>)].topology = kindOf<Passive>;
-    setUpTab(tab(kindOf<MultipleFeedback>), 1, 1, 1, "Series1", "Series2");
-    setUpTab(tab(kindOf<SallenKey>), 10, 9, 3, "PointSeries1", "PointSeries2");
-    setUpTab(tab(kindOf<Passive>), 19, 17, 5, "PointSeries3", "PointSeries4");
+    for (const FormTab& names : kFormTabs) {
+        setUpTab(tab(names.topology), names);
+    }
     setUpSaving();
 
     // The numeric component comes last, as the form's non-visual component:
@@ -61,36 +56,30 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
 
 TFormMain::~TFormMain() = default;
 
-void TFormMain::setUpTab(Tab& t, int firstEdit, int firstRadio, int gainChart,
-                         const QString& gainName, const QString& phaseName) {
-    const auto name = [](const char* kind, int number) {
-        return QString::fromLatin1(kind) + QString::number(number);
-    };
-    t.fc = child<QLineEdit>(*this, name("Edit", firstEdit));
-    for (int stage = 0; stage < kMaxStages; ++stage) {
-        t.first[static_cast<std::size_t>(stage)] =
-            child<QLineEdit>(*this, name("Edit", firstEdit + 1 + 2 * stage));
-        t.second[static_cast<std::size_t>(stage)] =
-            child<QLineEdit>(*this, name("Edit", firstEdit + 2 + 2 * stage));
+void TFormMain::setUpTab(Tab& t, const FormTab& names) {
+    t.names = &names;
+    t.page = child<QWidget>(*this, names.page);
+    t.fc = child<QLineEdit>(*this, names.fc);
+    for (std::size_t stage = 0; stage < kMaxStages; ++stage) {
+        t.first[stage] = child<QLineEdit>(*this, names.first[stage]);
+        t.second[stage] = child<QLineEdit>(*this, names.second[stage]);
     }
-    int radio = firstRadio;
-    for (QRadioButton*& button : t.family) {
-        button = child<QRadioButton>(*this, name("RadioButton", radio++));
+    for (std::size_t i = 0; i < t.family.size(); ++i) {
+        t.family[i] = child<QRadioButton>(*this, names.families[i]);
     }
-    for (QRadioButton*& button : t.order) {
-        button = child<QRadioButton>(*this, name("RadioButton", radio++));
+    for (std::size_t i = 0; i < t.order.size(); ++i) {
+        t.order[i] = child<QRadioButton>(*this, names.orders[i]);
     }
-    for (QRadioButton*& button : t.method) {
-        button = child<QRadioButton>(*this, name("RadioButton", radio++));
+    for (std::size_t i = 0; i < t.method.size(); ++i) {
+        t.method[i] = child<QRadioButton>(*this, names.methods[i]);
     }
-    const int memo = kTabIndex(t.topology) + 1;
-    t.memo = child<QPlainTextEdit>(*this, name("Memo", memo));
+    t.memo = child<QPlainTextEdit>(*this, names.memo);
     t.report = std::make_unique<MemoReport>(*t.memo);
 
-    t.gainChart = child<QCustomPlot>(*this, name("Chart", gainChart));
-    t.phaseChart = child<QCustomPlot>(*this, name("Chart", gainChart + 1));
-    setUpChart(*t.gainChart, ChartQuantity::Gain, gainName);
-    setUpChart(*t.phaseChart, ChartQuantity::Phase, phaseName);
+    t.gainChart = child<QCustomPlot>(*this, names.gain.chart);
+    t.phaseChart = child<QCustomPlot>(*this, names.phase.chart);
+    setUpChart(*t.gainChart, ChartQuantity::Gain, names.gain.series);
+    setUpChart(*t.phaseChart, ChartQuantity::Phase, names.phase.series);
     linkFrequencyAxes(*t.gainChart, *t.phaseChart);
     t.gain = std::make_unique<ChartSeries>(*t.gainChart);
     t.phase = std::make_unique<ChartSeries>(*t.phaseChart);
@@ -102,11 +91,11 @@ void TFormMain::FormCreate() {
 }
 
 TFormMain::Tab& TFormMain::tab(TopologyKind topology) {
-    return tabs_[static_cast<std::size_t>(kTabIndex(topology))];
+    return tabs_.at(static_cast<std::size_t>(topology));
 }
 
 const TFormMain::Tab& TFormMain::tab(TopologyKind topology) const {
-    return tabs_[static_cast<std::size_t>(kTabIndex(topology))];
+    return tabs_.at(static_cast<std::size_t>(topology));
 }
 
 const ChartSeries& TFormMain::gainSeries(TopologyKind topology) const {
@@ -115,6 +104,15 @@ const ChartSeries& TFormMain::gainSeries(TopologyKind topology) const {
 
 const ChartSeries& TFormMain::phaseSeries(TopologyKind topology) const {
     return *tab(topology).phase;
+}
+
+TopologyKind TFormMain::currentTopology() const {
+    for (const Tab& t : tabs_) {
+        if (t.page == ui_->PageControl1->currentWidget()) {
+            return t.names->topology;
+        }
+    }
+    throw std::logic_error("No topology tab in front");
 }
 
 void TFormMain::setDecimalSeparatorSource(std::function<QString()> source) {
@@ -187,8 +185,10 @@ void TFormMain::GetValuesPS() {
 void TFormMain::runMethod(TopologyKind topology, int method, FilterFamily family, int order) {
     Tab& t = tab(topology);
     const DesignEngine engine{*MathLib1, tables_, request_, decimalSeparator_};
-    const DesignTab designTab{topology, [this, topology] { getValues(topology); }, *t.report,
-                              *t.gain, *t.phase};
+    // The run reads the fields through the tab's own reader, GetValuesMF and
+    // its like.
+    const DesignTab designTab{topology, [this, reader = t.names->reader] { (this->*reader)(); },
+                              *t.report, *t.gain, *t.phase};
     // A run that stops after clearing its series must not leave their old
     // pictures on the charts.
     struct Flush {
@@ -255,14 +255,7 @@ void TFormMain::calc(TopologyKind topology) {
         method = 2;
     }
 
-    using Routine = void (TFormMain::*)(FilterFamily, int);
-    static constexpr std::array<std::array<Routine, 2>, 3> kRoutines{{
-        {&TFormMain::MethodMF1, &TFormMain::MethodMF2},
-        {&TFormMain::MethodSK1, &TFormMain::MethodSK2},
-        {&TFormMain::MethodPS1, &TFormMain::MethodPS2},
-    }};
-    const Routine routine = kRoutines[static_cast<std::size_t>(kTabIndex(topology))]
-                                     [static_cast<std::size_t>(method - 1)];
+    const auto routine = t.names->routines[static_cast<std::size_t>(method - 1)];
     (this->*routine)(family, order);
 }
 

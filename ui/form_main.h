@@ -35,6 +35,7 @@ namespace tessaron {
 
 struct DesignEngine;
 struct DesignTab;
+struct FormTab;
 
 // The main window: three topology tabs, each with its radio groups, fields,
 // "AC" and "Calc" buttons, report memo and two charts. Owns the numeric
@@ -92,7 +93,8 @@ class TFormMain : public QWidget {
   private:
     // What the window knows of one tab.
     struct Tab {
-        TopologyKind topology;
+        const FormTab* names = nullptr;
+        QWidget* page = nullptr;  // the tab's page of the notebook
         QLineEdit* fc = nullptr;
         std::array<QLineEdit*, kMaxStages> first{};
         std::array<QLineEdit*, kMaxStages> second{};
@@ -129,8 +131,9 @@ class TFormMain : public QWidget {
 
     Tab& tab(TopologyKind topology);
     const Tab& tab(TopologyKind topology) const;
-    void setUpTab(Tab& tab, int firstEdit, int firstRadio, int gainChart, const QString& gainName,
-                  const QString& phaseName);
+    // The topology of the tab in front.
+    TopologyKind currentTopology() const;
+    void setUpTab(Tab& tab, const FormTab& names);
     void readDecimalSeparator();
     void getValues(TopologyKind topology);
     void runMethod(TopologyKind topology, int method, FilterFamily family, int order);
@@ -148,7 +151,7 @@ class TFormMain : public QWidget {
     TComponent components_{nullptr};
     CoefficientTables tables_;
     DesignRequest request_;
-    std::array<Tab, 3> tabs_;
+    std::array<Tab, Topologies::size> tabs_;
     MessageBoxDialogs messageBoxes_{this};
     UserDialogs* dialogs_ = &messageBoxes_;
     ConversionMessages conversionMessages_{*this};

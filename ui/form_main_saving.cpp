@@ -9,6 +9,7 @@
 #include <QTabWidget>
 
 #include "ui/form_main.h"
+#include "ui/form_tabs.h"
 #include "ui_form_main.h"
 
 namespace tessaron {
@@ -65,14 +66,14 @@ void TFormMain::updateSaveActions() {
 }
 
 TFormMain::Tab& TFormMain::tabInFront() {
-    return tab(static_cast<TopologyKind>(ui_->PageControl1->currentIndex()));
+    return tab(currentTopology());
 }
 
 // Named after the tab's last completed design ("mfb-butterworth-4th-1kHz"),
 // before any design after the tab ("mfb"), with `part` appended ("-gain").
 QString TFormMain::fileStem(const Tab& t, const char* part) const {
     QString stem = QString::fromStdString(t.lastDesign ? designFileStem(*t.lastDesign)
-                                                       : topologyFileStem(t.topology));
+                                                       : topologyFileStem(t.names->topology));
     if (part != nullptr) {
         stem += '-' + QLatin1String(part);
     }

@@ -27,6 +27,7 @@
 #include "tests/e2e/box_closer.h"
 #include "tests/engine/fakes.h"
 #include "ui/form_main.h"
+#include "ui/form_tabs.h"
 #include "ui/resources.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -44,17 +45,10 @@ QStringList header(int method) {
     return {QString("---Result of Method %1---").arg(method), "------------------------"};
 }
 
-// A tab's controls by number, its messages, and one 8th-order design with the
-// report it must give at fc = 1000.
+// A tab's controls, its messages, and one 8th-order design with the report it
+// must give at fc = 1000.
 struct TabUnderTest {
-    const char* name;
-    TopologyKind topology;
-    int page;
-    int fc;          // "Edit" number of "fc"; stage i's fields are fc + 1 + 2i and fc + 2 + 2i
-    int firstRadio;  // "Butterworth"; "2nd LPF" is firstRadio + 3, "Fix ..." firstRadio + 6
-    int calc;        // "BitBtn" number
-    int memo;
-    int stageNotebook;
+    FormTab form;
     const char* firstMessage;
     const char* secondMessage;
     FilterFamily family;
@@ -64,17 +58,10 @@ struct TabUnderTest {
 };
 
 void PrintTo(const TabUnderTest& tab, std::ostream* out) {
-    *out << tab.name;
+    *out << tab.form.page;
 }
 
-const TabUnderTest kMultiFeedback{.name = "MultiFeedback",
-                                  .topology = kindOf<MultipleFeedback>,
-                                  .page = 0,
-                                  .fc = 1,
-                                  .firstRadio = 1,
-                                  .calc = 2,
-                                  .memo = 1,
-                                  .stageNotebook = 2,
+const TabUnderTest kMultiFeedback{.form = formTab(kindOf<MultipleFeedback>),
                                   .firstMessage = "Cannot convert RX.",
                                   .secondMessage = "Cannot convert C2.",
                                   .family = 3,
@@ -119,14 +106,7 @@ const TabUnderTest kMultiFeedback{.name = "MultiFeedback",
                                              "  *Q := 11.5308",
                                              "------------------------"}};
 
-const TabUnderTest kSallenKey{.name = "SallenKey",
-                              .topology = kindOf<SallenKey>,
-                              .page = 1,
-                              .fc = 10,
-                              .firstRadio = 9,
-                              .calc = 4,
-                              .memo = 2,
-                              .stageNotebook = 3,
+const TabUnderTest kSallenKey{.form = formTab(kindOf<SallenKey>),
                               .firstMessage = "Cannot convert RX.",
                               .secondMessage = "Cannot convert C2.",
                               .family = 2,
@@ -167,14 +147,7 @@ const TabUnderTest kSallenKey{.name = "SallenKey",
                                          "  *Q := 1.2257",
                                          "------------------------"}};
 
-const TabUnderTest kPassive{.name = "Passive",
-                            .topology = kindOf<Passive>,
-                            .page = 2,
-                            .fc = 19,
-                            .firstRadio = 17,
-                            .calc = 6,
-                            .memo = 3,
-                            .stageNotebook = 4,
+const TabUnderTest kPassive{.form = formTab(kindOf<Passive>),
                             .firstMessage = "Cannot convert L.",
                             .secondMessage = "Cannot convert C.",
                             .family = 1,
@@ -229,7 +202,8 @@ class WindowE2e : public ::testing::TestWithParam<TabUnderTest> {
         window_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
         closer_ = std::make_unique<BoxCloser>([this] { return memoLines(); });
-        clickTab(named<QTabWidget>("PageControl1"), tab().page);
+        auto& pages = named<QTabWidget>("PageControl1");
+        clickTab(pages, pages.indexOf(&named<QWidget>(tab().form.page)));
     }
 
     void TearDown() override {
@@ -258,10 +232,9 @@ class WindowE2e : public ::testing::TestWithParam<TabUnderTest> {
     // Field 0 is "fc", then stage 0's first and second field, stage 1's...
     void type(int field, const QString& text) {
         if (field > 0) {
-            clickTab(named<QTabWidget>(QString("PageControl%1").arg(tab().stageNotebook)),
-                     (field - 1) / 2);
+            clickTab(named<QTabWidget>(tab().form.stageNotebook), (field - 1) / 2);
         }
-        auto& edit = named<QLineEdit>(QString("Edit%1").arg(tab().fc + field));
+        auto& edit = named<QLineEdit>(fieldNames(tab().form)[static_cast<std::size_t>(field)]);
         QTest::mouseClick(&edit, Qt::LeftButton);
         QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(&edit, Qt::Key_Backspace);
@@ -272,37 +245,37 @@ class WindowE2e : public ::testing::TestWithParam<TabUnderTest> {
     // The stage 0 field that the tab's design method reads.
     int givenField() const { return tab().method == 1 ? 1 : 2; }
 
-    void choose(int radio) {
-        auto& button = named<QRadioButton>(QString("RadioButton%1").arg(tab().firstRadio + radio));
+    void choose(const char* radio) {
+        auto& button = named<QRadioButton>(radio);
         QTest::mouseClick(&button, Qt::LeftButton);
         ASSERT_TRUE(button.isChecked());
     }
 
     // Family, 8th order, method and stage 0's value of the tab's design.
     void setUpDesign() {
-        choose(tab().family - 1);
-        choose(5);
-        choose(5 + tab().method);
+        choose(tab().form.families[static_cast<std::size_t>(tab().family - 1)]);
+        choose(tab().form.orders[2]);
+        choose(tab().form.methods[static_cast<std::size_t>(tab().method - 1)]);
         type(givenField(), tab().givenValue);
     }
 
     void calc() {
         closer_->forget();
-        QTest::mouseClick(&named<QPushButton>(QString("BitBtn%1").arg(tab().calc)), Qt::LeftButton);
+        QTest::mouseClick(&named<QPushButton>(tab().form.calc), Qt::LeftButton);
         EXPECT_TRUE(x87::sameControlWord(x87::readControlWord(), kProgramWord))
             << std::hex << x87::readControlWord();
     }
 
     QStringList memoLines() const {
-        const QString text = named<QPlainTextEdit>(QString("Memo%1").arg(tab().memo)).toPlainText();
+        const QString text = named<QPlainTextEdit>(tab().form.memo).toPlainText();
         return text.isEmpty() ? QStringList{} : text.split('\n');
     }
 
     Sweep charted() const {
         Sweep sweep;
         for (auto [series, points] :
-             {std::pair{&window_->gainSeries(tab().topology), &sweep.gain},
-              std::pair{&window_->phaseSeries(tab().topology), &sweep.phase}}) {
+             {std::pair{&window_->gainSeries(tab().form.topology), &sweep.gain},
+              std::pair{&window_->phaseSeries(tab().form.topology), &sweep.phase}}) {
             const QCPGraphDataContainer& data = *series->graph().data();
             for (auto it = data.constBegin(); it != data.constEnd(); ++it) {
                 points->push_back({it->key, it->value});
@@ -324,10 +297,12 @@ class WindowE2e : public ::testing::TestWithParam<TabUnderTest> {
         testing::StoredSeries gain;
         testing::StoredSeries phase;
         const DesignEngine engine{*window_->MathLib1, tables, request, "."};
-        const DesignTab design{
-            tab().topology,
-            [&] { readRequest(stageFieldsOf(tab().topology), fields, ".", request, messages); },
-            report, gain, phase};
+        const DesignTab design{tab().form.topology,
+                               [&] {
+                                   readRequest(stageFieldsOf(tab().form.topology), fields, ".",
+                                               request, messages);
+                               },
+                               report, gain, phase};
         runDesign(engine, design, tab().method, tab().family, 8);
         return {gain.points, phase.points};
     }
@@ -437,7 +412,7 @@ TEST_P(WindowE2e, AnUnreadableStageFieldWithAGoodFcTakesStageZerosValue) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabs, WindowE2e, ::testing::Values(kMultiFeedback, kSallenKey, kPassive),
-                         [](const auto& param) { return std::string(param.param.name); });
+                         [](const auto& param) { return std::string(param.param.form.page); });
 
 }  // namespace
 }  // namespace tessaron::e2e

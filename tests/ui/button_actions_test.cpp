@@ -13,32 +13,16 @@
 namespace tessaron::test {
 namespace {
 
-// The controls of one tab, by number.
-struct TabNumbers {
-    const char* name;
-    int fc;          // the "fc" field; the eight stage fields follow it
-    int firstRadio;  // "Butterworth"; the order and method groups follow it
-    int ac;          // "AC"; "Calc" follows it
-    int memo;
-    int gainChart;  // the phase chart follows it
-    int stageNotebook;
-};
-
-const TabNumbers kMultiFeedback{"MultiFeedback", 1, 1, 1, 1, 1, 2};
-const TabNumbers kSallenKey{"SallenKey", 10, 9, 3, 2, 3, 3};
-const TabNumbers kPassive{"Passive", 19, 17, 5, 3, 5, 4};
+const FormTab& kMultiFeedback = formTab(kindOf<MultipleFeedback>);
+const FormTab& kSallenKey = formTab(kindOf<SallenKey>);
+const FormTab& kPassive = formTab(kindOf<Passive>);
 
 class ButtonActions : public WindowTest {
   protected:
-    void fill(const TabNumbers& t, const QStringList& texts) {
-        for (int i = 0; i < texts.size(); ++i) {
-            edit(t.fc + i).setText(texts[i]);
-        }
-    }
-    void calc(const TabNumbers& t) { click(t.ac + 1); }
-    std::vector<double> keys(int chart) const {
+    void calc(const FormTab& t) { click(t.calc); }
+    std::vector<double> keys(const char* chart) const {
         std::vector<double> result;
-        const auto& data = *named<QCustomPlot>(QString("Chart%1").arg(chart)).graph(0)->data();
+        const auto& data = *named<QCustomPlot>(chart).graph(0)->data();
         for (auto it = data.constBegin(); it != data.constEnd(); ++it) {
             result.push_back(it->key);
         }
@@ -63,27 +47,61 @@ TEST_F(ButtonActions, MultiFeedbackFixRxReportsTheSizedStage) {
     calc(kMultiFeedback);
     EXPECT_EQ(dialogs.messages, QStringList{});
     EXPECT_EQ(dialogs.errors, QStringList{});
-    EXPECT_EQ(memoLines(1), kMultiFeedbackFixRx);
+    EXPECT_EQ(memoLines(kMultiFeedback.memo), kMultiFeedbackFixRx);
 }
 
 TEST_F(ButtonActions, SallenKeyFixRxReportsTheSizedStage) {
     fill(kSallenKey, {"1000", "10000"});
     calc(kSallenKey);
     EXPECT_EQ(dialogs.errors, QStringList{});
-    EXPECT_EQ(memoLines(2),
+    EXPECT_EQ(memoLines(kSallenKey.memo),
               (QStringList{"---Result of Method 1---", "------------------------", "<Unit 0>",
                            "  R1 := 10000 (ohm)", "  R2 := 10000 (ohm)",
                            "  C1 := 2.25079148689762E-8 (F)", "  C2 := 1.12539504694406E-8 (F)",
                            " *fc := 1000 (Hz)", "  *Q := 0.707107", "------------------------"}));
 }
 
+// Each tab's reader converts that tab's fields into the shared request.
+struct ReaderCase {
+    const char* name;
+    FormTab tab;
+    void (TFormMain::*reader)();
+    std::array<Extended, kMaxStages> DesignRequest::*first;
+};
+
+class Reader : public ButtonActions, public ::testing::WithParamInterface<ReaderCase> {};
+
+TEST_P(Reader, ReadsItsOwnTabIntoTheRequest) {
+    const ReaderCase& r = GetParam();
+    for (const FormTab& t : kFormTabs) {
+        fill(t, {"999", "999", "999"});
+    }
+    fill(r.tab, {"1234", "5", "7", "0", "8"});
+    (window.get()->*r.reader)();
+    const DesignRequest& request = window->request();
+    EXPECT_EQ(request.Fc, 1234.0L);
+    EXPECT_EQ(request.*r.first, (std::array<Extended, kMaxStages>{5, 5, 5, 5}));
+    EXPECT_EQ(request.GivenCapacitance, (std::array<Extended, kMaxStages>{7, 8, 7, 7}));
+    EXPECT_EQ(dialogs.messages, QStringList{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabs, Reader,
+    ::testing::Values(ReaderCase{"GetValuesMF", kMultiFeedback, &TFormMain::GetValuesMF,
+                                 &DesignRequest::GivenResistance},
+                      ReaderCase{"GetValuesSK", kSallenKey, &TFormMain::GetValuesSK,
+                                 &DesignRequest::GivenResistance},
+                      ReaderCase{"GetValuesPS", kPassive, &TFormMain::GetValuesPS,
+                                 &DesignRequest::GivenInductance}),
+    [](const auto& param) { return std::string(param.param.name); });
+
 // A design on every tab with each method: the report's header names the method,
 // one block per stage follows, and both charts get the whole sweep.
 struct DesignCase {
     const char* name;
-    TabNumbers tab;
+    FormTab tab;
     QStringList fields;
-    int orderButton;  // 0, 1, 2: "2nd", "4th", "8th"
+    std::size_t orderButton;  // 0, 1, 2: "2nd", "4th", "8th"
     int method;
     int stages;
 };
@@ -93,8 +111,8 @@ class Design : public ButtonActions, public ::testing::WithParamInterface<Design
 TEST_P(Design, FillsTheReportAndBothCharts) {
     const DesignCase& d = GetParam();
     fill(d.tab, d.fields);
-    radio(d.tab.firstRadio + 3 + d.orderButton).click();
-    radio(d.tab.firstRadio + 5 + d.method).click();
+    radio(d.tab.orders[d.orderButton]).click();
+    radio(d.tab.methods[static_cast<std::size_t>(d.method - 1)]).click();
     calc(d.tab);
 
     EXPECT_EQ(dialogs.errors, QStringList{});
@@ -105,12 +123,11 @@ TEST_P(Design, FillsTheReportAndBothCharts) {
         EXPECT_EQ(lines.contains(QString("<Unit %1>").arg(stage)), stage < d.stages) << stage;
     }
     EXPECT_EQ(lines.back(), "------------------------");
-    for (int chart : {d.tab.gainChart, d.tab.gainChart + 1}) {
-        EXPECT_EQ(pointCount(chart), 10000) << "Chart" << chart;
+    for (const FormChart& chart : {d.tab.gain, d.tab.phase}) {
+        EXPECT_EQ(pointCount(chart.chart), 10000) << chart.chart;
     }
-    EXPECT_EQ(window->gainSeries(static_cast<TopologyKind>(d.tab.memo - 1)).producedCount(),
-              10000u);
-    const std::vector<double> frequencies = keys(d.tab.gainChart);
+    EXPECT_EQ(window->gainSeries(d.tab.topology).producedCount(), 10000u);
+    const std::vector<double> frequencies = keys(d.tab.gain.chart);
     EXPECT_EQ(frequencies.front(), 10);
     EXPECT_EQ(frequencies.back(), 90001);
     EXPECT_TRUE(std::is_sorted(frequencies.begin(), frequencies.end()));
@@ -131,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
 // must equal that of the routine called directly with those values.
 struct MappingCase {
     const char* name;
-    TabNumbers tab;
+    FormTab tab;
     FilterFamily family;
     int order;
     int method;
@@ -143,26 +160,22 @@ class Mapping : public ButtonActions, public ::testing::WithParamInterface<Mappi
 TEST_P(Mapping, CalcCallsTheRoutineOfTheCheckedButtons) {
     const MappingCase& m = GetParam();
     const QStringList fields{"1000", "10000", "1e-8"};
-    const int orderIndex = m.order == 2 ? 0 : (m.order == 4 ? 1 : 2);
+    const std::size_t orderIndex = m.order == 2 ? 0 : (m.order == 4 ? 1 : 2);
     fill(m.tab, fields);
-    radio(m.tab.firstRadio + m.family - 1).click();
-    radio(m.tab.firstRadio + 3 + orderIndex).click();
-    radio(m.tab.firstRadio + 5 + m.method).click();
+    radio(m.tab.families[static_cast<std::size_t>(m.family - 1)]).click();
+    radio(m.tab.orders[orderIndex]).click();
+    radio(m.tab.methods[static_cast<std::size_t>(m.method - 1)]).click();
     calc(m.tab);
     const QStringList clicked = memoLines(m.tab.memo);
 
-    TFormMain direct;
-    direct.setDialogs(dialogs);
-    direct.setDecimalSeparatorSource([] { return QString("."); });
-    for (int i = 0; i < fields.size(); ++i) {
-        direct.findChild<QLineEdit*>(QString("Edit%1").arg(m.tab.fc + i))->setText(fields[i]);
-    }
-    (direct.*m.routine)(m.family, m.order);
-    const QString text =
-        direct.findChild<QPlainTextEdit*>(QString("Memo%1").arg(m.tab.memo))->toPlainText();
+    window = std::make_unique<TFormMain>();
+    window->setDialogs(dialogs);
+    window->setDecimalSeparatorSource([] { return QString("."); });
+    fill(m.tab, fields);
+    ((*window).*m.routine)(m.family, m.order);
 
     EXPECT_EQ(dialogs.errors, QStringList{});
-    EXPECT_EQ(clicked, text.split('\n'));
+    EXPECT_EQ(clicked, memoLines(m.tab.memo));
     EXPECT_EQ(clicked.count("------------------------"), 1 + m.order / 2);
 }
 
@@ -177,41 +190,42 @@ INSTANTIATE_TEST_SUITE_P(
         MappingCase{"PsChebyshev2FixC", kPassive, 3, 2, 2, &TFormMain::MethodPS2}),
     [](const auto& param) { return std::string(param.param.name); });
 
-class TabActions : public ButtonActions, public ::testing::WithParamInterface<TabNumbers> {};
+class TabActions : public ButtonActions, public ::testing::WithParamInterface<FormTab> {};
 
 TEST_P(TabActions, AcResetsTheNineFieldsAndNothingElse) {
-    const TabNumbers& t = GetParam();
+    const FormTab& t = GetParam();
     fill(t, {"1000", "10000", "1e-8"});
     calc(t);
     const QStringList report = memoLines(t.memo);
     fill(t, {"1000", "10000", "2.2e-9", "x", "y", "1", "2", "3", "4"});
-    radio(t.firstRadio + 2).click();
-    radio(t.firstRadio + 4).click();
-    auto& stages = named<QTabWidget>(QString("PageControl%1").arg(t.stageNotebook));
+    radio(t.families[2]).click();
+    radio(t.orders[1]).click();
+    auto& stages = named<QTabWidget>(t.stageNotebook);
     stages.setCurrentIndex(2);
-    const QString otherTabField = edit(t.fc == 1 ? 10 : 1).text();
+    const FormTab& other = t.topology == kPassive.topology ? kMultiFeedback : kPassive;
+    edit(other.fc).setText("1234");
 
-    click(t.ac);
+    click(t.allClear);
 
-    for (int i = 0; i < 9; ++i) {
-        EXPECT_EQ(edit(t.fc + i).text(), "0") << "Edit" << t.fc + i;
+    for (const char* field : fieldNames(t)) {
+        EXPECT_EQ(edit(field).text(), "0") << field;
     }
     EXPECT_EQ(memoLines(t.memo), report);
-    EXPECT_EQ(pointCount(t.gainChart), 10000);
-    EXPECT_EQ(pointCount(t.gainChart + 1), 10000);
-    EXPECT_TRUE(radio(t.firstRadio + 2).isChecked());
-    EXPECT_TRUE(radio(t.firstRadio + 4).isChecked());
+    EXPECT_EQ(pointCount(t.gain.chart), 10000);
+    EXPECT_EQ(pointCount(t.phase.chart), 10000);
+    EXPECT_TRUE(radio(t.families[2]).isChecked());
+    EXPECT_TRUE(radio(t.orders[1]).isChecked());
     EXPECT_EQ(stages.currentIndex(), 2);
-    EXPECT_EQ(edit(t.fc == 1 ? 10 : 1).text(), otherTabField);
+    EXPECT_EQ(edit(other.fc).text(), "1234");
     EXPECT_EQ(dialogs.messages, QStringList{});
     EXPECT_EQ(dialogs.errors, QStringList{});
 }
 
 TEST_P(TabActions, ConversionMessagesComeInFieldOrder) {
-    const TabNumbers& t = GetParam();
+    const FormTab& t = GetParam();
     fill(t, {"abc", "x", "1,5", "-", "", "+", "e5", "1e", ". ."});
     calc(t);
-    const bool passive = t.fc == kPassive.fc;
+    const bool passive = t.topology == kPassive.topology;
     const QString first = passive ? "Cannot convert L." : "Cannot convert RX.";
     const QString second = passive ? "Cannot convert C." : "Cannot convert C2.";
     QStringList expected{"Cannot convert fc."};
@@ -224,18 +238,18 @@ TEST_P(TabActions, ConversionMessagesComeInFieldOrder) {
 }
 
 TEST_P(TabActions, DivisionByZeroShowsTheRuntimeTextAndKeepsTheCharts) {
-    const TabNumbers& t = GetParam();
+    const FormTab& t = GetParam();
     fill(t, {"1000", "10000", "1e-8"});
     calc(t);
-    const std::vector<double> gainBefore = keys(t.gainChart);
-    const std::vector<double> phaseBefore = keys(t.gainChart + 1);
+    const std::vector<double> gainBefore = keys(t.gain.chart);
+    const std::vector<double> phaseBefore = keys(t.phase.chart);
     ASSERT_EQ(gainBefore.size(), 10000u);
 
     edit(t.fc).setText("0");
     calc(t);
     EXPECT_EQ(dialogs.errors, QStringList{QString::fromUtf8("0 による浮動小数点数除算.")});
-    EXPECT_EQ(keys(t.gainChart), gainBefore);
-    EXPECT_EQ(keys(t.gainChart + 1), phaseBefore);
+    EXPECT_EQ(keys(t.gain.chart), gainBefore);
+    EXPECT_EQ(keys(t.phase.chart), phaseBefore);
     // The failed run leaves its header, nothing of the stage it stopped in.
     EXPECT_EQ(memoLines(t.memo).mid(memoLines(t.memo).size() - 2),
               (QStringList{"---Result of Method 1---", "------------------------"}));
@@ -244,49 +258,49 @@ TEST_P(TabActions, DivisionByZeroShowsTheRuntimeTextAndKeepsTheCharts) {
     edit(t.fc).setText("100");
     calc(t);
     EXPECT_EQ(dialogs.errors.size(), 1);
-    EXPECT_EQ(pointCount(t.gainChart), 10000);
-    EXPECT_EQ(keys(t.gainChart).back(), 10000);
+    EXPECT_EQ(pointCount(t.gain.chart), 10000);
+    EXPECT_EQ(keys(t.gain.chart).back(), 10000);
 }
 
 TEST_P(TabActions, CalcAfterAcStopsAtTheFirstStage) {
-    const TabNumbers& t = GetParam();
-    click(t.ac);
+    const FormTab& t = GetParam();
+    click(t.allClear);
     calc(t);
     EXPECT_EQ(dialogs.errors, QStringList{QString::fromUtf8("0 による浮動小数点数除算.")});
     EXPECT_EQ(dialogs.messages, QStringList{});
     EXPECT_EQ(memoLines(t.memo),
               (QStringList{"---Result of Method 1---", "------------------------"}));
-    EXPECT_EQ(pointCount(t.gainChart), 0);
+    EXPECT_EQ(pointCount(t.gain.chart), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabs, TabActions, ::testing::Values(kMultiFeedback, kSallenKey, kPassive),
-                         [](const auto& param) { return std::string(param.param.name); });
+                         [](const auto& param) { return std::string(param.param.page); });
 
 TEST_F(ButtonActions, TabsKeepTheirOwnFieldsReportsAndPlots) {
     auto& pages = named<QTabWidget>("PageControl1");
     fill(kMultiFeedback, {"1000", "10000"});
     calc(kMultiFeedback);
-    const QStringList multiFeedbackReport = memoLines(1);
-    const std::vector<double> multiFeedbackKeys = keys(1);
+    const QStringList multiFeedbackReport = memoLines(kMultiFeedback.memo);
+    const std::vector<double> multiFeedbackKeys = keys(kMultiFeedback.gain.chart);
 
     pages.setCurrentIndex(1);
     fill(kSallenKey, {"100", "20000"});
-    radio(kSallenKey.firstRadio + 1).click();
+    radio(kSallenKey.families[1]).click();
     calc(kSallenKey);
     pages.setCurrentIndex(2);
     pages.setCurrentIndex(0);
 
-    EXPECT_EQ(memoLines(1), multiFeedbackReport);
-    EXPECT_EQ(keys(1), multiFeedbackKeys);
-    EXPECT_EQ(edit(1).text(), "1000");
-    EXPECT_EQ(edit(2).text(), "10000");
-    EXPECT_TRUE(radio(1).isChecked());
-    EXPECT_EQ(edit(10).text(), "100");
-    EXPECT_TRUE(radio(10).isChecked());
-    EXPECT_EQ(keys(3).back(), 10000);
-    EXPECT_NE(memoLines(2), multiFeedbackReport);
-    EXPECT_EQ(memoLines(3), QStringList{});
-    EXPECT_EQ(pointCount(5), 0);
+    EXPECT_EQ(memoLines(kMultiFeedback.memo), multiFeedbackReport);
+    EXPECT_EQ(keys(kMultiFeedback.gain.chart), multiFeedbackKeys);
+    EXPECT_EQ(edit(kMultiFeedback.fc).text(), "1000");
+    EXPECT_EQ(edit(kMultiFeedback.first[0]).text(), "10000");
+    EXPECT_TRUE(radio(kMultiFeedback.families[0]).isChecked());
+    EXPECT_EQ(edit(kSallenKey.fc).text(), "100");
+    EXPECT_TRUE(radio(kSallenKey.families[1]).isChecked());
+    EXPECT_EQ(keys(kSallenKey.gain.chart).back(), 10000);
+    EXPECT_NE(memoLines(kSallenKey.memo), multiFeedbackReport);
+    EXPECT_EQ(memoLines(kPassive.memo), QStringList{});
+    EXPECT_EQ(pointCount(kPassive.gain.chart), 0);
 }
 
 // A negative fc sweeps negative frequencies, which the logarithmic axis cannot show.
@@ -305,11 +319,11 @@ TEST_P(FrequencyGrid, ChartsShowThePositiveFrequenciesOfTheSweep) {
     EXPECT_EQ(dialogs.errors, QStringList{});
     EXPECT_EQ(window->gainSeries(kindOf<MultipleFeedback>).producedCount(), 10000u);
     EXPECT_EQ(window->phaseSeries(kindOf<MultipleFeedback>).producedCount(), 10000u);
-    EXPECT_EQ(pointCount(1), GetParam().shown);
-    EXPECT_EQ(pointCount(2), GetParam().shown);
+    EXPECT_EQ(pointCount(kMultiFeedback.gain.chart), GetParam().shown);
+    EXPECT_EQ(pointCount(kMultiFeedback.phase.chart), GetParam().shown);
     if (GetParam().shown > 0) {
-        EXPECT_EQ(keys(1).front(), GetParam().first);
-        EXPECT_EQ(keys(1).back(), GetParam().last);
+        EXPECT_EQ(keys(kMultiFeedback.gain.chart).front(), GetParam().first);
+        EXPECT_EQ(keys(kMultiFeedback.gain.chart).back(), GetParam().last);
     }
 }
 
@@ -322,7 +336,7 @@ TEST_F(ButtonActions, MemoKeepsEveryReport) {
     fill(kMultiFeedback, {"1000", "10000"});
     calc(kMultiFeedback);
     calc(kMultiFeedback);
-    EXPECT_EQ(memoLines(1), kMultiFeedbackFixRx + kMultiFeedbackFixRx);
+    EXPECT_EQ(memoLines(kMultiFeedback.memo), kMultiFeedbackFixRx + kMultiFeedbackFixRx);
 }
 
 TEST_F(ButtonActions, LocaleSeparatorReachesReaderAndReport) {
@@ -331,7 +345,7 @@ TEST_F(ButtonActions, LocaleSeparatorReachesReaderAndReport) {
     fill(kMultiFeedback, {"1000,0", "10000"});
     calc(kMultiFeedback);
     EXPECT_EQ(dialogs.messages, QStringList{});
-    EXPECT_TRUE(memoLines(1).contains("  *Q := 0,707107"));
+    EXPECT_TRUE(memoLines(kMultiFeedback.memo).contains("  *Q := 0,707107"));
 
     // A locale change announced by the system is picked up before the next run.
     separator = ".";
@@ -362,12 +376,12 @@ TEST_F(ButtonActions, LocaleChangeDuringAMessageDoesNotChangeTheRunningDesign) {
     };
     window->setDialogs(changing);
     fill(kMultiFeedback, {"1000", "x", "1.5e-8", "10000"});
-    radio(kMultiFeedback.firstRadio + 4).click();  // "4th LPF"
-    radio(kMultiFeedback.firstRadio + 7).click();  // "Fix C2"
+    radio(kMultiFeedback.orders[1]).click();   // "4th LPF"
+    radio(kMultiFeedback.methods[1]).click();  // "Fix C2"
     calc(kMultiFeedback);
     EXPECT_EQ(changing.messages, QStringList{"Cannot convert RX."});
     EXPECT_EQ(changing.errors, QStringList{});
-    EXPECT_TRUE(memoLines(1).contains("  C2 := 1.5E-8 (F)"));
+    EXPECT_TRUE(memoLines(kMultiFeedback.memo).contains("  C2 := 1.5E-8 (F)"));
     // The next run reads with the new separator.
     EXPECT_EQ(window->decimalSeparator(), ",");
 }

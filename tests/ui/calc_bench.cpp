@@ -14,28 +14,22 @@
 
 #include "mathlib/fp_guard.h"
 #include "ui/form_main.h"
+#include "ui/form_tabs.h"
 #include "ui/resources.h"
 
 namespace {
 
-struct TabUnderTest {
-    int page;
-    const char* fc;
-    const char* first;
-    const char* value;
-    const char* eighthOrder;
-    const char* calc;
-    const char* memo;
-};
-
-void calcClick(benchmark::State& state, TabUnderTest tab) {
+// `given` is the first field of stage 0, the value "Fix Rx" or "Fix L" sizes with.
+void calcClick(benchmark::State& state, tessaron::TopologyKind topology, const char* given) {
+    const tessaron::FormTab& tab = tessaron::formTab(topology);
     tessaron::TFormMain window;
     window.show();
     // The tab is in front, as when a user clicks its button.
-    window.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(tab.page);
+    auto* pages = window.findChild<QTabWidget*>("PageControl1");
+    pages->setCurrentWidget(window.findChild<QWidget*>(tab.page));
     window.findChild<QLineEdit*>(tab.fc)->setText("1000");
-    window.findChild<QLineEdit*>(tab.first)->setText(tab.value);
-    window.findChild<QRadioButton*>(tab.eighthOrder)->setChecked(true);
+    window.findChild<QLineEdit*>(tab.first[0])->setText(given);
+    window.findChild<QRadioButton*>(tab.orders[2])->setChecked(true);
     auto* calc = window.findChild<QPushButton*>(tab.calc);
     auto* memo = window.findChild<QPlainTextEdit*>(tab.memo);
     for (auto _ : state) {
@@ -82,14 +76,12 @@ void chartHandOver(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(chartHandOver)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(calcClick, MultiFeedbackOrder8,
-                  TabUnderTest{0, "Edit1", "Edit2", "10000", "RadioButton6", "BitBtn2", "Memo1"})
+BENCHMARK_CAPTURE(calcClick, MultiFeedbackOrder8, tessaron::kindOf<tessaron::MultipleFeedback>,
+                  "10000")
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(calcClick, SallenKeyOrder8,
-                  TabUnderTest{1, "Edit10", "Edit11", "10000", "RadioButton14", "BitBtn4", "Memo2"})
+BENCHMARK_CAPTURE(calcClick, SallenKeyOrder8, tessaron::kindOf<tessaron::SallenKey>, "10000")
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(calcClick, PassiveOrder8,
-                  TabUnderTest{2, "Edit19", "Edit20", "0.01", "RadioButton22", "BitBtn6", "Memo3"})
+BENCHMARK_CAPTURE(calcClick, PassiveOrder8, tessaron::kindOf<tessaron::Passive>, "0.01")
     ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {

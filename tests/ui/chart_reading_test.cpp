@@ -12,7 +12,10 @@
 #include <QWheelEvent>
 
 #include <cmath>
+#include <map>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/chart.h"
@@ -57,6 +60,21 @@ QPointF middleOf(const QCustomPlot& chart) {
     return QRectF(chart.axisRect()->rect()).center();
 }
 
+// The multiple-feedback tab, where the charts are read.
+constexpr const FormTab& kTab = formTab(kindOf<MultipleFeedback>);
+constexpr const char* kGain = kTab.gain.chart;
+constexpr const char* kPhase = kTab.phase.chart;
+
+// Every chart of the window, tab by tab.
+std::vector<const char*> allCharts() {
+    std::vector<const char*> charts;
+    for (const FormTab& t : kFormTabs) {
+        charts.push_back(t.gain.chart);
+        charts.push_back(t.phase.chart);
+    }
+    return charts;
+}
+
 // The window on screen, so that the charts have their size and axis layout.
 class ChartReading : public WindowTest {
   protected:
@@ -64,35 +82,32 @@ class ChartReading : public WindowTest {
         WindowTest::SetUp();
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        for (int n = 1; n <= 6; ++n) {
+        for (const char* name : allCharts()) {
             // Readouts in a known format whatever the machine's locale.
-            chart(n).setLocale(QLocale::c());
+            chart(name).setLocale(QLocale::c());
         }
     }
 
-    QCustomPlot& chart(int number) const {
-        return named<QCustomPlot>(QString("Chart%1").arg(number));
-    }
-    ChartInteraction& interaction(int number) const {
-        ChartInteraction* found = ChartInteraction::of(chart(number));
+    QCustomPlot& chart(const char* name) const { return named<QCustomPlot>(name); }
+    ChartInteraction& interaction(const char* name) const {
+        ChartInteraction* found = ChartInteraction::of(chart(name));
         if (found == nullptr) {
-            ADD_FAILURE() << "Chart" << number << " has no interaction";
+            ADD_FAILURE() << name << " has no interaction";
             throw std::runtime_error("missing interaction");
         }
         return *found;
     }
     // Butterworth, 2nd order, Fix Rx: the points lie at 10, 19, 28 ... Hz.
     void designMultiFeedback(const char* fc) {
-        edit(1).setText(fc);
-        edit(2).setText("10000");
-        click(2);
+        fill(kTab, {fc, "10000"});
+        click(kTab.calc);
         ASSERT_EQ(dialogs.errors, QStringList{});
-        ASSERT_EQ(pointCount(1), 10000);
+        ASSERT_EQ(pointCount(kGain), 10000);
     }
-    std::vector<QCPRange> frequencyRanges() const {
-        std::vector<QCPRange> ranges;
-        for (int n = 1; n <= 6; ++n) {
-            ranges.push_back(chart(n).xAxis->range());
+    std::map<std::string, QCPRange> frequencyRanges() const {
+        std::map<std::string, QCPRange> ranges;
+        for (const char* name : allCharts()) {
+            ranges[name] = chart(name).xAxis->range();
         }
         return ranges;
     }
@@ -102,7 +117,7 @@ class ChartReading : public WindowTest {
 
 struct HoverCase {
     const char* name;
-    int chart;
+    const char* chart;
     double hertz;  // where the mouse is, horizontally
     double value;  // and vertically
     const char* readout;
@@ -121,164 +136,177 @@ TEST_P(HoverReadout, ShowsThePointNearestInFrequency) {
 
 INSTANTIATE_TEST_SUITE_P(
     MultiFeedbackButterworth2, HoverReadout,
-    ::testing::Values(HoverCase{"gain_at_the_corner", 1, 1000, -3.0103, "1.00 kHz, -3.01 dB"},
-                      HoverCase{"phase_at_the_corner", 2, 1000, 90, "1.00 kHz, 90.00\u00B0"},
-                      // The pass band lies a few 1e-8 dB below zero: no "-0.00".
-                      HoverCase{"gain_at_the_first_point", 1, 10, 0, "10.0 Hz, 0.00 dB"},
-                      HoverCase{"phase_at_the_first_point", 2, 10, 179.19, "10.0 Hz, 179.19\u00B0"},
-                      // 14 Hz is nearer 10 Hz in hertz but nearer 19 Hz on the logarithmic axis.
-                      HoverCase{"between_points_by_the_axis", 2, 14, 179, "19.0 Hz, 178.46\u00B0"},
-                      // The value under the mouse does not matter, only the frequency.
-                      HoverCase{"far_above_the_curve", 1, 1000, 0, "1.00 kHz, -3.01 dB"},
-                      HoverCase{"last_point", 1, 90001, -78.17, "90.0 kHz, -78.17 dB"},
-                      HoverCase{"beyond_the_last_point", 1, 99000, -78, "90.0 kHz, -78.17 dB"}),
+    ::testing::Values(
+        HoverCase{"gain_at_the_corner", kGain, 1000, -3.0103, "1.00 kHz, -3.01 dB"},
+        HoverCase{"phase_at_the_corner", kPhase, 1000, 90, "1.00 kHz, 90.00\u00B0"},
+        // The pass band lies a few 1e-8 dB below zero: no "-0.00".
+        HoverCase{"gain_at_the_first_point", kGain, 10, 0, "10.0 Hz, 0.00 dB"},
+        HoverCase{"phase_at_the_first_point", kPhase, 10, 179.19, "10.0 Hz, 179.19\u00B0"},
+        // 14 Hz is nearer 10 Hz in hertz but nearer 19 Hz on the logarithmic axis.
+        HoverCase{"between_points_by_the_axis", kPhase, 14, 179, "19.0 Hz, 178.46\u00B0"},
+        // The value under the mouse does not matter, only the frequency.
+        HoverCase{"far_above_the_curve", kGain, 1000, 0, "1.00 kHz, -3.01 dB"},
+        HoverCase{"last_point", kGain, 90001, -78.17, "90.0 kHz, -78.17 dB"},
+        HoverCase{"beyond_the_last_point", kGain, 99000, -78, "90.0 kHz, -78.17 dB"}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(ChartReading, NothingToReadOutsideThePlotWithoutPointsOrMouse) {
     // No design yet: an empty chart.
-    hover(chart(1), middleOf(chart(1)));
-    EXPECT_FALSE(interaction(1).readoutShown());
+    hover(chart(kGain), middleOf(chart(kGain)));
+    EXPECT_FALSE(interaction(kGain).readoutShown());
 
     designMultiFeedback("1000");
-    hover(chart(1), middleOf(chart(1)));
-    ASSERT_TRUE(interaction(1).readoutShown());
+    hover(chart(kGain), middleOf(chart(kGain)));
+    ASSERT_TRUE(interaction(kGain).readoutShown());
     // Over the title, above the plot area.
-    hover(chart(1), QPointF(middleOf(chart(1)).x(), 3));
-    EXPECT_FALSE(interaction(1).readoutShown());
+    hover(chart(kGain), QPointF(middleOf(chart(kGain)).x(), 3));
+    EXPECT_FALSE(interaction(kGain).readoutShown());
     // Panned so far that no point is left in view.
-    hover(chart(1), middleOf(chart(1)));
-    chart(1).xAxis->setRange(1e7, 1e8);
-    EXPECT_FALSE(interaction(1).readoutShown());
+    hover(chart(kGain), middleOf(chart(kGain)));
+    chart(kGain).xAxis->setRange(1e7, 1e8);
+    EXPECT_FALSE(interaction(kGain).readoutShown());
     // Gone with the mouse.
-    chart(1).xAxis->setRange(1, 1e6);
-    ASSERT_TRUE(interaction(1).readoutShown());
+    chart(kGain).xAxis->setRange(1, 1e6);
+    ASSERT_TRUE(interaction(kGain).readoutShown());
     QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&chart(1), &leave);
-    EXPECT_FALSE(interaction(1).readoutShown());
+    QApplication::sendEvent(&chart(kGain), &leave);
+    EXPECT_FALSE(interaction(kGain).readoutShown());
 }
 
 TEST_F(ChartReading, ReadoutUnderAStillMouseReadsTheNewDesign) {
     designMultiFeedback("1000");
-    hover(chart(2), pixelOf(chart(2), 10, 179));
-    const QString butterworth = interaction(2).readoutText();
+    hover(chart(kPhase), pixelOf(chart(kPhase), 10, 179));
+    const QString butterworth = interaction(kPhase).readoutText();
     ASSERT_EQ(butterworth, "10.0 Hz, 179.19\u00B0");
     // Same frequencies, so the range stays; only the values change.
-    radio(2).setChecked(true);
+    radio(kTab.families[1]).setChecked(true);
     designMultiFeedback("1000");
-    EXPECT_TRUE(interaction(2).readoutText().startsWith("10.0 Hz, "));
-    EXPECT_NE(interaction(2).readoutText(), butterworth);
+    EXPECT_TRUE(interaction(kPhase).readoutText().startsWith("10.0 Hz, "));
+    EXPECT_NE(interaction(kPhase).readoutText(), butterworth);
 }
 
 // Zoom and pan
 
 TEST_F(ChartReading, WheelZoomsOnlyTheFrequencyAxisOfBothChartsOfTheTab) {
     designMultiFeedback("1000");
-    const std::vector<QCPRange> before = frequencyRanges();
-    const QCPRange gainValues = chart(1).yAxis->range();
-    const QCPRange phaseValues = chart(2).yAxis->range();
+    const auto before = frequencyRanges();
+    const QCPRange gainValues = chart(kGain).yAxis->range();
+    const QCPRange phaseValues = chart(kPhase).yAxis->range();
 
-    wheel(chart(1), pixelOf(chart(1), 1000, -20), 3);
+    wheel(chart(kGain), pixelOf(chart(kGain), 1000, -20), 3);
 
-    const QCPRange zoomed = chart(1).xAxis->range();
-    EXPECT_GT(zoomed.lower, before[0].lower);
-    EXPECT_LT(zoomed.upper, before[0].upper);
+    const QCPRange zoomed = chart(kGain).xAxis->range();
+    EXPECT_GT(zoomed.lower, before.at(kGain).lower);
+    EXPECT_LT(zoomed.upper, before.at(kGain).upper);
     // Zoomed about the mouse: 1 kHz stays inside.
     EXPECT_TRUE(zoomed.contains(1000));
-    EXPECT_EQ(chart(2).xAxis->range(), zoomed);
-    EXPECT_EQ(chart(1).yAxis->range(), gainValues);
-    EXPECT_EQ(chart(2).yAxis->range(), phaseValues);
-    for (int n = 3; n <= 6; ++n) {
-        EXPECT_EQ(chart(n).xAxis->range(), before[static_cast<std::size_t>(n - 1)]) << "Chart" << n;
+    EXPECT_EQ(chart(kPhase).xAxis->range(), zoomed);
+    EXPECT_EQ(chart(kGain).yAxis->range(), gainValues);
+    EXPECT_EQ(chart(kPhase).yAxis->range(), phaseValues);
+    for (const FormTab& other : kFormTabs) {
+        if (other.topology != kTab.topology) {
+            for (const char* name : {other.gain.chart, other.phase.chart}) {
+                EXPECT_EQ(chart(name).xAxis->range(), before.at(name)) << name;
+            }
+        }
     }
 }
 
 TEST_F(ChartReading, DraggingPansBothChartsByTheSameFactor) {
     designMultiFeedback("1000");
-    const QCPRange before = chart(2).xAxis->range();
-    const QPointF from = middleOf(chart(2));
-    drag(chart(2), from, from + QPointF(40, 25));
+    const QCPRange before = chart(kPhase).xAxis->range();
+    const QPointF from = middleOf(chart(kPhase));
+    drag(chart(kPhase), from, from + QPointF(40, 25));
 
-    const QCPRange panned = chart(2).xAxis->range();
+    const QCPRange panned = chart(kPhase).xAxis->range();
     EXPECT_LT(panned.lower, before.lower);
     // A pan on the logarithmic axis keeps the number of decades shown.
     EXPECT_NEAR(std::log10(panned.upper / panned.lower), std::log10(before.upper / before.lower),
                 1e-9);
-    EXPECT_EQ(chart(1).xAxis->range(), panned);
+    EXPECT_EQ(chart(kGain).xAxis->range(), panned);
 }
 
 // Every chart, whichever moves, takes its partner on the tab along and no other.
 struct LinkCase {
-    int moved;
-    int partner;
+    const char* moved;
+    const char* partner;
 };
 
 class LinkedFrequencyAxes : public ChartReading, public ::testing::WithParamInterface<LinkCase> {};
 
 TEST_P(LinkedFrequencyAxes, PartnerFollowsOthersStay) {
-    const std::vector<QCPRange> before = frequencyRanges();
+    const auto before = frequencyRanges();
     const QCPRange range(123, 4567);
     chart(GetParam().moved).xAxis->setRange(range);
-    for (int n = 1; n <= 6; ++n) {
-        const QCPRange expected = n == GetParam().moved || n == GetParam().partner
-                                      ? range
-                                      : before[static_cast<std::size_t>(n - 1)];
-        EXPECT_EQ(chart(n).xAxis->range(), expected) << "Chart" << n;
+    for (const char* name : allCharts()) {
+        const bool follows = name == std::string_view(GetParam().moved) ||
+                             name == std::string_view(GetParam().partner);
+        EXPECT_EQ(chart(name).xAxis->range(), follows ? range : before.at(name)) << name;
     }
 }
 
+std::vector<LinkCase> everyChartWithItsPartner() {
+    std::vector<LinkCase> cases;
+    for (const FormTab& t : kFormTabs) {
+        cases.push_back({t.gain.chart, t.phase.chart});
+        cases.push_back({t.phase.chart, t.gain.chart});
+    }
+    return cases;
+}
+
 INSTANTIATE_TEST_SUITE_P(AllCharts, LinkedFrequencyAxes,
-                         ::testing::Values(LinkCase{1, 2}, LinkCase{2, 1}, LinkCase{3, 4},
-                                           LinkCase{4, 3}, LinkCase{5, 6}, LinkCase{6, 5}));
+                         ::testing::ValuesIn(everyChartWithItsPartner()),
+                         [](const auto& param) { return std::string(param.param.moved); });
 
 TEST_F(ChartReading, DoubleClickReturnsBothChartsToTheAutomaticRange) {
     designMultiFeedback("1000");
-    const QCPRange automatic = chart(1).xAxis->range();
-    const QCPRange phaseValues = chart(2).yAxis->range();
-    wheel(chart(1), middleOf(chart(1)), 5);
-    drag(chart(1), middleOf(chart(1)), middleOf(chart(1)) + QPointF(30, 0));
-    ASSERT_NE(chart(2).xAxis->range(), automatic);
+    const QCPRange automatic = chart(kGain).xAxis->range();
+    const QCPRange phaseValues = chart(kPhase).yAxis->range();
+    wheel(chart(kGain), middleOf(chart(kGain)), 5);
+    drag(chart(kGain), middleOf(chart(kGain)), middleOf(chart(kGain)) + QPointF(30, 0));
+    ASSERT_NE(chart(kPhase).xAxis->range(), automatic);
 
-    doubleClick(chart(2), middleOf(chart(2)));
-    for (int n : {1, 2}) {
-        EXPECT_DOUBLE_EQ(chart(n).xAxis->range().lower, automatic.lower) << "Chart" << n;
-        EXPECT_DOUBLE_EQ(chart(n).xAxis->range().upper, automatic.upper) << "Chart" << n;
+    doubleClick(chart(kPhase), middleOf(chart(kPhase)));
+    for (const char* name : {kGain, kPhase}) {
+        EXPECT_DOUBLE_EQ(chart(name).xAxis->range().lower, automatic.lower) << name;
+        EXPECT_DOUBLE_EQ(chart(name).xAxis->range().upper, automatic.upper) << name;
     }
-    EXPECT_EQ(chart(2).yAxis->range(), phaseValues);
+    EXPECT_EQ(chart(kPhase).yAxis->range(), phaseValues);
 }
 
 TEST_F(ChartReading, ContextMenuResetsTheZoomToo) {
     designMultiFeedback("1000");
-    const QCPRange automatic = chart(2).xAxis->range();
-    wheel(chart(2), middleOf(chart(2)), 4);
-    ASSERT_NE(chart(1).xAxis->range(), automatic);
+    const QCPRange automatic = chart(kPhase).xAxis->range();
+    wheel(chart(kPhase), middleOf(chart(kPhase)), 4);
+    ASSERT_NE(chart(kGain).xAxis->range(), automatic);
 
-    std::unique_ptr<QMenu> menu(interaction(1).createContextMenu(nullptr));
+    std::unique_ptr<QMenu> menu(interaction(kGain).createContextMenu(nullptr));
     actionNamed(*menu, "Reset Zoom")->trigger();
-    EXPECT_DOUBLE_EQ(chart(2).xAxis->range().lower, automatic.lower);
-    EXPECT_DOUBLE_EQ(chart(2).xAxis->range().upper, automatic.upper);
+    EXPECT_DOUBLE_EQ(chart(kPhase).xAxis->range().lower, automatic.lower);
+    EXPECT_DOUBLE_EQ(chart(kPhase).xAxis->range().upper, automatic.upper);
 }
 
 TEST_F(ChartReading, NextCalcScalesAutomaticallyAfterAZoom) {
     designMultiFeedback("1000");
-    const QCPRange automatic = chart(1).xAxis->range();
-    wheel(chart(1), middleOf(chart(1)), 5);
-    ASSERT_NE(chart(1).xAxis->range(), automatic);
+    const QCPRange automatic = chart(kGain).xAxis->range();
+    wheel(chart(kGain), middleOf(chart(kGain)), 5);
+    ASSERT_NE(chart(kGain).xAxis->range(), automatic);
 
     designMultiFeedback("1000");
-    EXPECT_EQ(chart(1).xAxis->range(), automatic);
-    EXPECT_EQ(chart(2).xAxis->range(), automatic);
+    EXPECT_EQ(chart(kGain).xAxis->range(), automatic);
+    EXPECT_EQ(chart(kPhase).xAxis->range(), automatic);
 
     // fc 2000: points from 20 Hz to 190001 Hz, whatever the zoom was, with
     // the same small room beyond both ends so that no point is cut.
-    wheel(chart(2), middleOf(chart(2)), -2);
+    wheel(chart(kPhase), middleOf(chart(kPhase)), -2);
     designMultiFeedback("2000");
-    for (int n : {1, 2}) {
-        const QCPRange range = chart(n).xAxis->range();
+    for (const char* name : {kGain, kPhase}) {
+        const QCPRange range = chart(name).xAxis->range();
         const double roomBelow = std::log10(20 / range.lower);
         const double roomAbove = std::log10(range.upper / 190001);
-        EXPECT_GT(roomBelow, 0.02) << "Chart" << n;
-        EXPECT_LT(roomBelow, 0.2) << "Chart" << n;
-        EXPECT_NEAR(roomAbove, roomBelow, 1e-9) << "Chart" << n;
+        EXPECT_GT(roomBelow, 0.02) << name;
+        EXPECT_LT(roomBelow, 0.2) << name;
+        EXPECT_NEAR(roomAbove, roomBelow, 1e-9) << name;
     }
 }
 
@@ -297,13 +325,13 @@ bool hasColour(const QImage& image, QRgb colour) {
 
 TEST_F(ChartReading, CopyChartPutsThePictureWithoutTheReadoutOnTheClipboard) {
     designMultiFeedback("1000");
-    QCustomPlot& gain = chart(1);
-    const QImage withoutReadout = interaction(1).picture().toImage();
+    QCustomPlot& gain = chart(kGain);
+    const QImage withoutReadout = interaction(kGain).picture().toImage();
     hover(gain, pixelOf(gain, 1000, -3));
-    ASSERT_TRUE(interaction(1).readoutShown());
+    ASSERT_TRUE(interaction(kGain).readoutShown());
 
     QApplication::clipboard()->clear();
-    std::unique_ptr<QMenu> menu(interaction(1).createContextMenu(nullptr));
+    std::unique_ptr<QMenu> menu(interaction(kGain).createContextMenu(nullptr));
     actionNamed(*menu, "Copy Chart")->trigger();
 
     const QImage copied = QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
@@ -312,12 +340,12 @@ TEST_F(ChartReading, CopyChartPutsThePictureWithoutTheReadoutOnTheClipboard) {
     EXPECT_TRUE(hasColour(copied, qRgb(255, 0, 0))) << "no red gain points";
     EXPECT_EQ(copied, withoutReadout.convertToFormat(QImage::Format_RGB32));
     // The user still sees the readout after copying.
-    EXPECT_TRUE(interaction(1).readoutShown());
+    EXPECT_TRUE(interaction(kGain).readoutShown());
 }
 
 TEST_F(ChartReading, CopyAllCopiesTheWholeReportWhateverIsSelected) {
     designMultiFeedback("1000");
-    auto& memo = named<QPlainTextEdit>("Memo1");
+    auto& memo = named<QPlainTextEdit>(kTab.memo);
     memo.moveCursor(QTextCursor::Start);
     memo.moveCursor(QTextCursor::Down, QTextCursor::KeepAnchor);
     ASSERT_TRUE(memo.textCursor().hasSelection());
@@ -332,7 +360,8 @@ TEST_F(ChartReading, CopyAllCopiesTheWholeReportWhateverIsSelected) {
 }
 
 TEST_F(ChartReading, CopyAllIsOfferedOnEveryReportOnlyWhenThereIsText) {
-    for (const char* name : {"Memo1", "Memo2", "Memo3"}) {
+    for (const FormTab& t : kFormTabs) {
+        const char* name = t.memo;
         auto& memo = named<QPlainTextEdit>(name);
         EXPECT_EQ(memo.contextMenuPolicy(), Qt::CustomContextMenu) << name;
         std::unique_ptr<QMenu> empty(createMemoContextMenu(memo, QPoint(5, 5)));

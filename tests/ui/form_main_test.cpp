@@ -16,147 +16,134 @@
 namespace tessaron::test {
 namespace {
 
-// Numbers of the controls of one tab, as the form names them.
-struct TabControls {
-    const char* page;
+// What the form shows on one tab, beside the controls the name table finds.
+struct TabLook {
+    FormTab tab;
     const char* caption;
-    int firstEdit;
-    int firstRadio;
-    int stageNotebook;
-    int memo;
-    int gainChart;
     const char* gainSeries;
     const char* phaseSeries;
     QStringList methods;
     QStringList stageLabels;
     const char* pictureTitle;
-    QStringList keyboardOrder;
+    // The keyboard visits the method group before the stage notebook and "fc".
+    bool methodsFirst;
 };
 
-QStringList numbered(const char* kind, int first, int count) {
-    QStringList names;
-    for (int i = 0; i < count; ++i) {
-        names << QString("%1%2").arg(kind).arg(first + i);
-    }
-    return names;
-}
-
-const std::vector<TabControls>& tabControls() {
-    static const std::vector<TabControls> tabs{
-        {"MultiFeedback",
+const std::vector<TabLook>& tabLooks() {
+    static const std::vector<TabLook> tabs{
+        {formTab(kindOf<MultipleFeedback>),
          "Multi-Feedback",
-         1,
-         1,
-         2,
-         1,
-         1,
          "Series1",
          "Series2",
          {"Fix Rx", "Fix C2"},
          {"R1, R2, R3", "C2"},
          "<Type : Multi-feedback Active  Filter>",
-         numbered("RadioButton", 1, 8) + QStringList{"PageControl2"} + numbered("Edit", 2, 8) +
-             QStringList{"Edit1", "BitBtn1", "BitBtn2", "Memo1", "Chart1", "Chart2"}},
-        {"SallenKey",
+         true},
+        {formTab(kindOf<SallenKey>),
          "Sallen-Key",
-         10,
-         9,
-         3,
-         2,
-         3,
          "PointSeries1",
          "PointSeries2",
          {"Fix Rx", "Fix C2"},
          {"R1, R2", "C2"},
          "<Type : Sallen-Key Active  Filter>",
-         numbered("RadioButton", 9, 6) + QStringList{"PageControl3"} + numbered("Edit", 11, 8) +
-             QStringList{"Edit10", "RadioButton15", "RadioButton16", "BitBtn3", "BitBtn4", "Memo2",
-                         "Chart3", "Chart4"}},
-        {"Passive",
+         false},
+        {formTab(kindOf<Passive>),
          "Passive",
-         19,
-         17,
-         4,
-         3,
-         5,
          "PointSeries3",
          "PointSeries4",
          {"Fix L", "Fix C"},
          {"L", "C"},
          "<Type : Passive  Filter>",
-         numbered("RadioButton", 17, 6) + QStringList{"PageControl4"} + numbered("Edit", 20, 8) +
-             QStringList{"Edit19", "RadioButton23", "RadioButton24", "BitBtn5", "BitBtn6", "Memo3",
-                         "Chart5", "Chart6"}},
+         false},
     };
     return tabs;
 }
 
-class StartUp : public WindowTest, public ::testing::WithParamInterface<TabControls> {};
+QStringList names(std::initializer_list<const char*> list) {
+    QStringList result;
+    for (const char* name : list) {
+        result << name;
+    }
+    return result;
+}
+
+template <std::size_t N>
+QStringList names(const std::array<const char*, N>& list) {
+    QStringList result;
+    for (const char* name : list) {
+        result << name;
+    }
+    return result;
+}
+
+class StartUp : public WindowTest, public ::testing::WithParamInterface<TabLook> {};
 
 TEST_P(StartUp, FirstChoicesCheckedFieldsZeroReportAndChartsEmpty) {
-    const TabControls& t = GetParam();
-    for (int i = 0; i < 8; ++i) {
-        const bool firstOfGroup = i == 0 || i == 3 || i == 6;
-        EXPECT_EQ(radio(t.firstRadio + i).isChecked(), firstOfGroup) << "radio " << i;
+    const FormTab& t = GetParam().tab;
+    for (const QStringList& group : {names(t.families), names(t.orders), names(t.methods)}) {
+        for (qsizetype i = 0; i < group.size(); ++i) {
+            EXPECT_EQ(named<QRadioButton>(group[i]).isChecked(), i == 0) << group[i].toStdString();
+        }
     }
-    for (int i = 0; i < 9; ++i) {
-        EXPECT_EQ(edit(t.firstEdit + i).text(), "0");
+    for (const char* field : fieldNames(t)) {
+        EXPECT_EQ(edit(field).text(), "0") << field;
     }
-    auto& stages = named<QTabWidget>(QString("PageControl%1").arg(t.stageNotebook));
-    EXPECT_EQ(stages.currentIndex(), 0);
+    EXPECT_EQ(named<QTabWidget>(t.stageNotebook).currentIndex(), 0);
     EXPECT_EQ(memoLines(t.memo), QStringList{});
-    EXPECT_EQ(pointCount(t.gainChart), 0);
-    EXPECT_EQ(pointCount(t.gainChart + 1), 0);
+    EXPECT_EQ(pointCount(t.gain.chart), 0);
+    EXPECT_EQ(pointCount(t.phase.chart), 0);
 }
 
 TEST_P(StartUp, CaptionsOfTheTab) {
-    const TabControls& t = GetParam();
+    const TabLook& look = GetParam();
+    const FormTab& t = look.tab;
     auto& pages = named<QTabWidget>("PageControl1");
     const int index = pages.indexOf(&named<QWidget>(t.page));
-    EXPECT_EQ(pages.tabText(index), t.caption);
+    EXPECT_EQ(pages.tabText(index), look.caption);
 
-    const QStringList radios = {"Butterworth", "Bessel",  "Chebyshev",
-                                "2nd LPF",     "4th LPF", "8th LPF"};
-    for (int i = 0; i < radios.size(); ++i) {
-        EXPECT_EQ(radio(t.firstRadio + i).text(), radios[i]);
+    const QStringList captions = {"Butterworth", "Bessel",  "Chebyshev",     "2nd LPF",
+                                  "4th LPF",     "8th LPF", look.methods[0], look.methods[1]};
+    const QStringList radios = names(t.families) + names(t.orders) + names(t.methods);
+    ASSERT_EQ(radios.size(), captions.size());
+    for (qsizetype i = 0; i < radios.size(); ++i) {
+        EXPECT_EQ(named<QRadioButton>(radios[i]).text(), captions[i]);
     }
-    EXPECT_EQ(radio(t.firstRadio + 6).text(), t.methods[0]);
-    EXPECT_EQ(radio(t.firstRadio + 7).text(), t.methods[1]);
 
-    auto& stages = named<QTabWidget>(QString("PageControl%1").arg(t.stageNotebook));
+    auto& stages = named<QTabWidget>(t.stageNotebook);
     ASSERT_EQ(stages.count(), 4);
     for (int page = 0; page < 4; ++page) {
         EXPECT_EQ(stages.tabText(page), QString("Unit%1").arg(page));
         // Each stage page holds that stage's two fields and their labels.
         QWidget* sheet = stages.widget(page);
-        EXPECT_EQ(edit(t.firstEdit + 1 + 2 * page).parentWidget(), sheet);
-        EXPECT_EQ(edit(t.firstEdit + 2 + 2 * page).parentWidget(), sheet);
+        const auto stage = static_cast<std::size_t>(page);
+        EXPECT_EQ(edit(t.first[stage]).parentWidget(), sheet);
+        EXPECT_EQ(edit(t.second[stage]).parentWidget(), sheet);
         QStringList labels;
         for (const QLabel* label : sheet->findChildren<QLabel*>()) {
             labels << label->text();
         }
-        EXPECT_EQ(labels, t.stageLabels);
+        EXPECT_EQ(labels, look.stageLabels);
     }
 
     QStringList texts;
     for (const QLabel* label : named<QWidget>(t.page).findChildren<QLabel*>()) {
         texts << label->text();
     }
-    for (const char* text : {t.pictureTitle, "<Type>", "<Dimension>", "<Method>", "fc"}) {
+    for (const char* text : {look.pictureTitle, "<Type>", "<Dimension>", "<Method>", "fc"}) {
         EXPECT_TRUE(texts.contains(text)) << text;
     }
 }
 
 TEST_P(StartUp, ChartsCarryTheirTitlesAndSeries) {
-    const TabControls& t = GetParam();
+    const TabLook& look = GetParam();
     const struct {
-        int chart;
+        const char* chart;
         const char* title;
         const char* series;
-    } charts[] = {{t.gainChart, "<Gain>", t.gainSeries},
-                  {t.gainChart + 1, "<Phase>", t.phaseSeries}};
+    } charts[] = {{look.tab.gain.chart, "<Gain>", look.gainSeries},
+                  {look.tab.phase.chart, "<Phase>", look.phaseSeries}};
     for (const auto& c : charts) {
-        auto& chart = named<QCustomPlot>(QString("Chart%1").arg(c.chart));
+        auto& chart = named<QCustomPlot>(c.chart);
         auto* title = qobject_cast<QCPTextElement*>(chart.plotLayout()->element(0, 0));
         ASSERT_NE(title, nullptr);
         EXPECT_EQ(title->text(), c.title);
@@ -164,11 +151,7 @@ TEST_P(StartUp, ChartsCarryTheirTitlesAndSeries) {
         EXPECT_EQ(chart.graph(0)->name(), c.series);
         EXPECT_EQ(chart.xAxis->scaleType(), QCPAxis::stLogarithmic);
     }
-    EXPECT_EQ(named<QCustomPlot>(QString("Chart%1").arg(t.gainChart))
-                  .graph(0)
-                  ->scatterStyle()
-                  .brush()
-                  .color(),
+    EXPECT_EQ(named<QCustomPlot>(look.tab.gain.chart).graph(0)->scatterStyle().brush().color(),
               QColor(Qt::red));
 }
 
@@ -191,23 +174,33 @@ QStringList keyboardOrderOf(QWidget& window, const QStringList& wanted) {
 }
 
 TEST_P(StartUp, KeyboardOrder) {
-    const TabControls& t = GetParam();
-    EXPECT_EQ(keyboardOrderOf(*window, t.keyboardOrder), t.keyboardOrder);
+    const FormTab& t = GetParam().tab;
+    const auto fields = fieldNames(t);
+    const QStringList stageFields = names(fields).mid(1);
+    const QStringList stagesAndFc = names({t.stageNotebook}) + stageFields + names({t.fc});
+    const QStringList methods = names(t.methods);
+    const QStringList expected =
+        names(t.families) + names(t.orders) +
+        (GetParam().methodsFirst ? methods + stagesAndFc : stagesAndFc + methods) +
+        names({t.allClear, t.calc, t.memo, t.gain.chart, t.phase.chart});
+    EXPECT_EQ(keyboardOrderOf(*window, expected), expected);
 }
 
 TEST_P(StartUp, RadioButtonsOfOnePanelFormOneGroup) {
-    const int first = GetParam().firstRadio;
-    radio(first + 2).click();  // "Chebyshev"
-    radio(first + 5).click();  // "8th LPF"
-    radio(first + 7).click();  // second method
+    const FormTab& t = GetParam().tab;
+    radio(t.families[2]).click();
+    radio(t.orders[2]).click();
+    radio(t.methods[1]).click();
+    const QStringList radios = names(t.families) + names(t.orders) + names(t.methods);
     const std::vector<bool> expected{false, false, true, false, false, true, false, true};
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(radio(first + i).isChecked(), expected[static_cast<std::size_t>(i)]) << i;
+    for (qsizetype i = 0; i < radios.size(); ++i) {
+        EXPECT_EQ(named<QRadioButton>(radios[i]).isChecked(), expected[static_cast<std::size_t>(i)])
+            << radios[i].toStdString();
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Tabs, StartUp, ::testing::ValuesIn(tabControls()),
-                         [](const auto& param) { return std::string(param.param.page); });
+INSTANTIATE_TEST_SUITE_P(Tabs, StartUp, ::testing::ValuesIn(tabLooks()),
+                         [](const auto& param) { return std::string(param.param.tab.page); });
 
 using Window = WindowTest;
 
@@ -224,23 +217,23 @@ TEST_F(Window, UsesTahomaEightPoints) {
     const QFontInfo font(window->font());
     EXPECT_EQ(font.family(), "Tahoma");
     EXPECT_EQ(window->font().pointSize(), 8);
-    EXPECT_EQ(edit(1).font().family(), "Tahoma");
+    EXPECT_EQ(edit(kFormTabs[0].fc).font().family(), "Tahoma");
 }
 
 TEST_F(Window, AcIsRedAndCalcIsNot) {
-    for (int button : {1, 3, 5}) {
-        auto& ac = named<QPushButton>(QString("BitBtn%1").arg(button));
+    for (const FormTab& t : kFormTabs) {
+        auto& ac = named<QPushButton>(t.allClear);
         EXPECT_EQ(ac.text(), "AC");
         EXPECT_EQ(ac.palette().color(QPalette::ButtonText), QColor(Qt::red));
-        auto& calc = named<QPushButton>(QString("BitBtn%1").arg(button + 1));
+        auto& calc = named<QPushButton>(t.calc);
         EXPECT_EQ(calc.text(), "Calc");
         EXPECT_NE(calc.palette().color(QPalette::ButtonText), QColor(Qt::red));
     }
 }
 
 TEST_F(Window, PicturesAreLoaded) {
-    for (int image = 1; image <= 3; ++image) {
-        EXPECT_TRUE(named<TImage>(QString("Image%1").arg(image)).hasPicture()) << image;
+    for (const char* image : {"Image1", "Image2", "Image3"}) {
+        EXPECT_TRUE(named<TImage>(image).hasPicture()) << image;
     }
 }
 
@@ -249,33 +242,56 @@ struct Placement {
     QRect geometry;
 };
 
+// The panels and the picture of a tab, which only the form itself names.
+struct TabFrame {
+    FormTab tab;
+    std::array<const char*, 5> panels;  // picture, family, order, method, "fc"
+    const char* image;
+    QRect imageBox;
+    QRect methodPanel;
+};
+
 TEST_F(Window, ControlsStandWhereTheFormPutsThem) {
+    const TabFrame frames[] = {
+        {formTab(kindOf<MultipleFeedback>),
+         {"Panel1", "Panel2", "Panel3", "Panel4", "Panel5"},
+         "Image1",
+         {16, 25, 169, 120},
+         {0, 362, 96, 74}},
+        {formTab(kindOf<SallenKey>),
+         {"Panel6", "Panel7", "Panel8", "Panel9", "Panel10"},
+         "Image2",
+         {16, 25, 169, 120},
+         {0, 362, 96, 74}},
+        {formTab(kindOf<Passive>),
+         {"Panel11", "Panel12", "Panel13", "Panel14", "Panel15"},
+         "Image3",
+         {8, 25, 181, 120},
+         {1, 362, 96, 74}},
+    };
     std::vector<Placement> placements{{"PageControl1", {0, 0, 785, 473}}};
-    for (int t = 0; t < 3; ++t) {
-        const int panel = 1 + 5 * t;
-        const int edit = 1 + 9 * t;
-        placements.insert(placements.end(),
-                          {
-                              {QString("Panel%1").arg(panel), {0, 8, 200, 153}},
-                              {QString("Panel%1").arg(panel + 1), {0, 167, 97, 98}},
-                              {QString("Panel%1").arg(panel + 2), {103, 167, 97, 98}},
-                              {QString("PageControl%1").arg(t + 2), {0, 271, 200, 85}},
-                              {QString("Panel%1").arg(panel + 3), {t == 2 ? 1 : 0, 362, 96, 74}},
-                              {QString("Panel%1").arg(panel + 4), {103, 362, 97, 41}},
-                              {QString("BitBtn%1").arg(1 + 2 * t), {102, 409, 45, 25}},
-                              {QString("BitBtn%1").arg(2 + 2 * t), {155, 409, 45, 25}},
-                              {QString("Memo%1").arg(t + 1), {206, 8, 218, 428}},
-                              {QString("Chart%1").arg(1 + 2 * t), {430, 8, 339, 210}},
-                              {QString("Chart%1").arg(2 + 2 * t), {430, 224, 339, 210}},
-                              {QString("Edit%1").arg(edit), {23, 8, 63, 21}},
-                              {QString("Edit%1").arg(edit + 1), {81, 3, 99, 21}},
-                              {QString("Edit%1").arg(edit + 8), {81, 30, 99, 21}},
-                              {QString("Image%1").arg(t + 1),
-                               t == 2 ? QRect{8, 25, 181, 120} : QRect{16, 25, 169, 120}},
-                              {QString("RadioButton%1").arg(1 + 8 * t), {8, 23, 81, 17}},
-                              {QString("RadioButton%1").arg(5 + 8 * t), {8, 46, 81, 17}},
-                              {QString("RadioButton%1").arg(3 + 8 * t), {8, 69, 81, 17}},
-                          });
+    for (const TabFrame& f : frames) {
+        const FormTab& t = f.tab;
+        placements.insert(placements.end(), {
+                                                {f.panels[0], {0, 8, 200, 153}},
+                                                {f.panels[1], {0, 167, 97, 98}},
+                                                {f.panels[2], {103, 167, 97, 98}},
+                                                {t.stageNotebook, {0, 271, 200, 85}},
+                                                {f.panels[3], f.methodPanel},
+                                                {f.panels[4], {103, 362, 97, 41}},
+                                                {t.allClear, {102, 409, 45, 25}},
+                                                {t.calc, {155, 409, 45, 25}},
+                                                {t.memo, {206, 8, 218, 428}},
+                                                {t.gain.chart, {430, 8, 339, 210}},
+                                                {t.phase.chart, {430, 224, 339, 210}},
+                                                {t.fc, {23, 8, 63, 21}},
+                                                {t.first[0], {81, 3, 99, 21}},
+                                                {t.second[3], {81, 30, 99, 21}},
+                                                {f.image, f.imageBox},
+                                                {t.families[0], {8, 23, 81, 17}},
+                                                {t.orders[1], {8, 46, 81, 17}},
+                                                {t.families[2], {8, 69, 81, 17}},
+                                            });
     }
     for (const Placement& p : placements) {
         EXPECT_EQ(named<QWidget>(p.name).geometry(), p.geometry) << p.name.toStdString();

@@ -42,19 +42,15 @@ QByteArray platformText(const QString& text) {
     return bytes;
 }
 
+// A tab and the name its files get after the design below.
 struct TabControls {
-    const char* name;
-    int index;
-    int fc;  // the "fc" field; the stage fields follow it
-    int calc;
-    int memo;
-    int gainChart;  // the phase chart follows it
+    FormTab tab;
     const char* stem;
 };
 
-const TabControls kMultiFeedback{"MultiFeedback", 0, 1, 2, 1, 1, "mfb-butterworth-4th-1kHz"};
-const TabControls kSallenKey{"SallenKey", 1, 10, 4, 2, 3, "sallen-key-butterworth-4th-1kHz"};
-const TabControls kPassive{"Passive", 2, 19, 6, 3, 5, "passive-butterworth-4th-1kHz"};
+const TabControls kMultiFeedback{formTab(kindOf<MultipleFeedback>), "mfb-butterworth-4th-1kHz"};
+const TabControls kSallenKey{formTab(kindOf<SallenKey>), "sallen-key-butterworth-4th-1kHz"};
+const TabControls kPassive{formTab(kindOf<Passive>), "passive-butterworth-4th-1kHz"};
 
 class Saving : public WindowTest {
   protected:
@@ -65,17 +61,15 @@ class Saving : public WindowTest {
 
     // A 4th-order Butterworth design at 1 kHz, its tab in front.
     void design(const TabControls& t) {
-        named<QTabWidget>("PageControl1").setCurrentIndex(t.index);
-        edit(t.fc).setText("1000");
-        edit(t.fc + 1).setText(t.index == 2 ? "0.01" : "10000");
-        radio(t.index * 8 + 5).click();  // "4th LPF"
-        click(t.calc);
+        bringToFront(t.tab);
+        edit(t.tab.fc).setText("1000");
+        edit(t.tab.first[0]).setText(t.tab.topology == kindOf<Passive> ? "0.01" : "10000");
+        radio(t.tab.orders[1]).click();  // "4th LPF"
+        click(t.tab.calc);
         ASSERT_EQ(dialogs.errors, QStringList{});
     }
     QAction& action(const char* name) const { return named<QAction>(name); }
-    QCustomPlot& chart(int number) const {
-        return named<QCustomPlot>(QString("Chart%1").arg(number));
-    }
+    QCustomPlot& chart(const char* name) const { return named<QCustomPlot>(name); }
     QString inFolder(const QString& name) const { return QDir(folder.path()).filePath(name); }
 
     // The menu the user gets on the memo or chart, as the window pops it up.
@@ -98,12 +92,12 @@ class Saving : public WindowTest {
 TEST_F(Saving, NothingToSaveBeforeADesign) {
     EXPECT_FALSE(action("SaveReportAction").isEnabled());
     EXPECT_FALSE(action("ExportCurvesAction").isEnabled());
-    const auto chartMenu = contextMenuOf(chart(1));
+    const auto chartMenu = contextMenuOf(chart(kMultiFeedback.tab.gain.chart));
     EXPECT_FALSE(actionNamed(*chartMenu, QString::fromUtf8("Save Chart As…"))->isEnabled());
     EXPECT_FALSE(actionNamed(*chartMenu, QString::fromUtf8("Export Curves As CSV…"))->isEnabled());
 
     // Text typed into a report is something to save; it has no curves.
-    named<QPlainTextEdit>("Memo1").setPlainText("notes");
+    named<QPlainTextEdit>(kMultiFeedback.tab.memo).setPlainText("notes");
     EXPECT_TRUE(action("SaveReportAction").isEnabled());
     EXPECT_FALSE(action("ExportCurvesAction").isEnabled());
     EXPECT_TRUE(dialogs.questions.empty());
@@ -113,16 +107,16 @@ TEST_F(Saving, ItemsFollowTheTabInFront) {
     design(kSallenKey);
     EXPECT_TRUE(action("SaveReportAction").isEnabled());
     EXPECT_TRUE(action("ExportCurvesAction").isEnabled());
-    named<QTabWidget>("PageControl1").setCurrentIndex(kPassive.index);
+    bringToFront(kPassive.tab);
     EXPECT_FALSE(action("SaveReportAction").isEnabled());
     EXPECT_FALSE(action("ExportCurvesAction").isEnabled());
-    named<QTabWidget>("PageControl1").setCurrentIndex(kSallenKey.index);
+    bringToFront(kSallenKey.tab);
     EXPECT_TRUE(action("ExportCurvesAction").isEnabled());
 }
 
 TEST_F(Saving, MenusOfferSavingBesideCopying) {
     design(kMultiFeedback);
-    auto& memo = named<QPlainTextEdit>("Memo1");
+    auto& memo = named<QPlainTextEdit>(kMultiFeedback.tab.memo);
     const auto memoMenu = contextMenuOf(memo);
     const QList<QAction*> memoItems = memoMenu->actions();
     const qsizetype copyAll = memoItems.indexOf(actionNamed(*memoMenu, "Copy All"));
@@ -130,8 +124,8 @@ TEST_F(Saving, MenusOfferSavingBesideCopying) {
     EXPECT_EQ(memoItems[copyAll + 1]->text(), QString::fromUtf8("Save Report As…"));
     EXPECT_TRUE(memoItems[copyAll + 1]->isEnabled());
 
-    for (int number : {1, 2}) {
-        const auto chartMenu = contextMenuOf(chart(number));
+    for (const char* name : {kMultiFeedback.tab.gain.chart, kMultiFeedback.tab.phase.chart}) {
+        const auto chartMenu = contextMenuOf(chart(name));
         EXPECT_TRUE(actionNamed(*chartMenu, "Copy Chart")->isEnabled());
         EXPECT_TRUE(actionNamed(*chartMenu, QString::fromUtf8("Save Chart As…"))->isEnabled());
         EXPECT_TRUE(
@@ -146,7 +140,7 @@ class ReportFile : public Saving, public ::testing::WithParamInterface<TabContro
 TEST_P(ReportFile, IsTheMemoTextByteForByte) {
     const TabControls& t = GetParam();
     design(t);
-    auto& memo = named<QPlainTextEdit>(QString("Memo%1").arg(t.memo));
+    auto& memo = named<QPlainTextEdit>(t.tab.memo);
     // Whatever the user added stays, in UTF-8.
     memo.appendPlainText(QString::fromUtf8("Notes: C1 ≈ 33 nF, µ-range…"));
     design(t);
@@ -163,10 +157,10 @@ TEST_P(ReportFile, IsTheMemoTextByteForByte) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabs, ReportFile, ::testing::Values(kMultiFeedback, kSallenKey, kPassive),
-                         [](const auto& param) { return std::string(param.param.name); });
+                         [](const auto& param) { return std::string(param.param.tab.page); });
 
 TEST_F(Saving, ReportBeforeAnyDesignIsNamedAfterTheTab) {
-    named<QPlainTextEdit>("Memo1").setPlainText("notes");
+    named<QPlainTextEdit>(kMultiFeedback.tab.memo).setPlainText("notes");
     action("SaveReportAction").trigger();
     ASSERT_EQ(dialogs.questions.size(), 1u);
     EXPECT_EQ(QFileInfo(dialogs.questions.front().proposedPath).fileName(), "mfb-report.txt");
@@ -214,7 +208,7 @@ TEST_F(Saving, CurvesFileHoldsTheSeriesPointsBitForBitUnderACommaLocale) {
 TEST_F(Saving, ChartGoesToTheTypeOfTheChosenFilter) {
     design(kMultiFeedback);
     dialogs.answer(inFolder("phase"), 3);  // "PNG image, 2× size"
-    const auto menu = contextMenuOf(chart(2));
+    const auto menu = contextMenuOf(chart(kMultiFeedback.tab.phase.chart));
     actionNamed(*menu, QString::fromUtf8("Save Chart As…"))->trigger();
 
     ASSERT_EQ(dialogs.questions.size(), 1u);
@@ -224,7 +218,7 @@ TEST_F(Saving, ChartGoesToTheTypeOfTheChosenFilter) {
     EXPECT_EQ(dialogs.questions.front().filters.size(), 5);
     EXPECT_EQ(dialogs.errors, QStringList{});
     const QImage image(inFolder("phase.png"));
-    EXPECT_EQ(image.size(), chart(2).size() * 2);
+    EXPECT_EQ(image.size(), chart(kMultiFeedback.tab.phase.chart).size() * 2);
 }
 
 TEST_F(Saving, DialogOpensInTheFolderUsedLast) {
@@ -302,7 +296,7 @@ class NumericState : public Saving, public ::testing::WithParamInterface<SaveKin
 
 TEST_P(NumericState, NextCalcComputesAsBefore) {
     design(kMultiFeedback);
-    const QStringList firstReport = memoLines(1);
+    const QStringList firstReport = memoLines(kMultiFeedback.tab.memo);
     const std::vector<PlotPoint> firstGain = window->gainSeries(kindOf<MultipleFeedback>).points();
     const std::vector<PlotPoint> firstPhase =
         window->phaseSeries(kindOf<MultipleFeedback>).points();
@@ -320,8 +314,8 @@ TEST_P(NumericState, NextCalcComputesAsBefore) {
     EXPECT_EQ(probe::readMxcsr() & ~0x3Fu, mxcsr & ~0x3Fu);
     EXPECT_EQ(probe::pendingFlags(), 0u);
 
-    click(kMultiFeedback.calc);
-    const QStringList reports = memoLines(1);
+    click(kMultiFeedback.tab.calc);
+    const QStringList reports = memoLines(kMultiFeedback.tab.memo);
     EXPECT_EQ(reports.mid(firstReport.size()), firstReport);
     EXPECT_EQ(std::memcmp(window->gainSeries(kindOf<MultipleFeedback>).points().data(),
                           firstGain.data(), firstGain.size() * sizeof(PlotPoint)),
@@ -332,8 +326,8 @@ TEST_P(NumericState, NextCalcComputesAsBefore) {
 
     // The faults the loaded word unmasks still stop a design.
     dialogs.errors.clear();
-    edit(kMultiFeedback.fc).setText("0");
-    click(kMultiFeedback.calc);
+    edit(kMultiFeedback.tab.fc).setText("0");
+    click(kMultiFeedback.tab.calc);
     EXPECT_EQ(dialogs.errors, QStringList{QString::fromUtf8("0 による浮動小数点数除算.")});
 }
 
@@ -347,17 +341,17 @@ INSTANTIATE_TEST_SUITE_P(Saves, NumericState,
 // computation of a save.
 TEST_F(Saving, ChartPicturesLeaveTheNumericStateAlone) {
     design(kMultiFeedback);
-    const QStringList firstReport = memoLines(1);
+    const QStringList firstReport = memoLines(kMultiFeedback.tab.memo);
     for (int filter = 0; filter < 5; ++filter) {
         dialogs.answer(inFolder(QString("chart%1").arg(filter)), filter);
-        const auto menu = contextMenuOf(chart(1));
+        const auto menu = contextMenuOf(chart(kMultiFeedback.tab.gain.chart));
         actionNamed(*menu, QString::fromUtf8("Save Chart As…"))->trigger();
         ASSERT_TRUE(x87::sameControlWord(x87::readControlWord(), probe::kProgramWord)) << filter;
         ASSERT_EQ(probe::pendingFlags(), 0u) << filter;
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 5);
-    click(kMultiFeedback.calc);
-    EXPECT_EQ(memoLines(1).mid(firstReport.size()), firstReport);
+    click(kMultiFeedback.tab.calc);
+    EXPECT_EQ(memoLines(kMultiFeedback.tab.memo).mid(firstReport.size()), firstReport);
 }
 
 // The shortcuts act on the tab in front, as pressed on the window.
@@ -375,7 +369,7 @@ TEST_F(Saving, ShortcutsSaveTheTabInFront) {
               "sallen-key-butterworth-4th-1kHz.csv");
 
     // Nothing to save on an empty tab: the keys do nothing.
-    named<QTabWidget>("PageControl1").setCurrentIndex(kPassive.index);
+    bringToFront(kPassive.tab);
     QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(dialogs.questions.size(), 2u);

@@ -21,19 +21,17 @@
 
 #include "mathlib/fp_guard.h"
 #include "ui/form_main.h"
+#include "ui/form_tabs.h"
 #include "ui/resources.h"
 
 namespace {
 
+// A design on a tab: "fc" 1000, stage 0's two fields and an order button.
 struct TabDesign {
-    int tabIndex;
-    const char* fcEdit;
-    const char* firstEdit;
-    const char* secondEdit;
+    tessaron::TopologyKind topology;
+    std::size_t orderButton;  // 0, 1, 2: "2nd", "4th", "8th LPF"
     const char* firstValue;
     const char* secondValue;
-    const char* orderButton;
-    const char* calcButton;
     const char* file;
 };
 
@@ -103,19 +101,21 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "window not exposed\n");
     }
 
+    using tessaron::kindOf;
     const TabDesign designs[] = {
-        {0, "Edit1", "Edit2", "Edit3", "10000", "0", "RadioButton5", "BitBtn2", "multi_feedback"},
-        {1, "Edit10", "Edit11", "Edit12", "10000", "0", "RadioButton14", "BitBtn4", "sallen_key"},
-        {2, "Edit19", "Edit20", "Edit21", "0.01", "1e-6", "RadioButton20", "BitBtn6", "passive"},
+        {kindOf<tessaron::MultipleFeedback>, 1, "10000", "0", "multi_feedback"},
+        {kindOf<tessaron::SallenKey>, 2, "10000", "0", "sallen_key"},
+        {kindOf<tessaron::Passive>, 0, "0.01", "1e-6", "passive"},
     };
     auto* pages = window.findChild<QTabWidget*>("PageControl1");
     for (const TabDesign& design : designs) {
-        pages->setCurrentIndex(design.tabIndex);
-        window.findChild<QLineEdit*>(design.fcEdit)->setText("1000");
-        window.findChild<QLineEdit*>(design.firstEdit)->setText(design.firstValue);
-        window.findChild<QLineEdit*>(design.secondEdit)->setText(design.secondValue);
-        window.findChild<QRadioButton*>(design.orderButton)->setChecked(true);
-        window.findChild<QPushButton*>(design.calcButton)->click();
+        const tessaron::FormTab& tab = tessaron::formTab(design.topology);
+        pages->setCurrentWidget(window.findChild<QWidget*>(tab.page));
+        window.findChild<QLineEdit*>(tab.fc)->setText("1000");
+        window.findChild<QLineEdit*>(tab.first[0])->setText(design.firstValue);
+        window.findChild<QLineEdit*>(tab.second[0])->setText(design.secondValue);
+        window.findChild<QRadioButton*>(tab.orders[design.orderButton])->setChecked(true);
+        window.findChild<QPushButton*>(tab.calc)->click();
         if (!save(window, output, design.file)) {
             return 1;
         }
@@ -123,9 +123,10 @@ int main(int argc, char** argv) {
 
     // The first tab's gain chart read at 1 kHz, then both its charts zoomed in
     // around 1 kHz and the phase read there too.
-    pages->setCurrentIndex(0);
-    auto* gain = window.findChild<QCustomPlot*>("Chart1");
-    auto* phase = window.findChild<QCustomPlot*>("Chart2");
+    const tessaron::FormTab& first = tessaron::formTab(designs[0].topology);
+    pages->setCurrentWidget(window.findChild<QWidget*>(first.page));
+    auto* gain = window.findChild<QCustomPlot*>(first.gain.chart);
+    auto* phase = window.findChild<QCustomPlot*>(first.phase.chart);
     hover(*gain, 1000);
     if (!save(window, output, "readout")) {
         return 1;
@@ -138,7 +139,7 @@ int main(int argc, char** argv) {
 
     // The context menus of the first tab's report and gain chart, with their
     // saving items, and the save dialog that Ctrl+S opens.
-    auto* memo = window.findChild<QPlainTextEdit*>("Memo1");
+    auto* memo = window.findChild<QPlainTextEdit*>(first.memo);
     if (!saveContextMenu(*memo, QPoint(40, 200), output, "report_menu") ||
         !saveContextMenu(*gain, QPoint(150, 100), output, "chart_menu")) {
         return 1;
@@ -172,8 +173,8 @@ int main(int argc, char** argv) {
         box->accept();
     });
     answer.start(200);
-    window.findChild<QLineEdit*>("Edit1")->setText("abc");
-    window.findChild<QPushButton*>("BitBtn2")->click();
+    window.findChild<QLineEdit*>(first.fc)->setText("abc");
+    window.findChild<QPushButton*>(first.calc)->click();
     answer.stop();
     if (!saved) {
         std::fprintf(stderr, "no error box to grab\n");

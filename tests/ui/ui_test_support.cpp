@@ -1,6 +1,7 @@
 #include "ui_test_support.h"
 
 #include <qcustomplot.h>
+#include <QTabWidget>
 
 #include "ui/resources.h"
 
@@ -59,13 +60,25 @@ void WindowTest::SetUp() {
     window->setDecimalSeparatorSource([] { return QString("."); });
 }
 
-QStringList WindowTest::memoLines(int memo) const {
-    const QString text = named<QPlainTextEdit>(QString("Memo%1").arg(memo)).toPlainText();
+QStringList WindowTest::memoLines(const char* memo) const {
+    const QString text = named<QPlainTextEdit>(memo).toPlainText();
     return text.isEmpty() ? QStringList{} : text.split('\n');
 }
 
-int WindowTest::pointCount(int chart) const {
-    return named<QCustomPlot>(QString("Chart%1").arg(chart)).graph(0)->dataCount();
+int WindowTest::pointCount(const char* chart) const {
+    return named<QCustomPlot>(chart).graph(0)->dataCount();
+}
+
+void WindowTest::bringToFront(const FormTab& tab) const {
+    named<QTabWidget>("PageControl1").setCurrentWidget(&named<QWidget>(tab.page));
+}
+
+void WindowTest::fill(const FormTab& tab, const QStringList& texts) const {
+    const auto fields = fieldNames(tab);
+    ASSERT_LE(static_cast<std::size_t>(texts.size()), fields.size());
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        edit(fields[static_cast<std::size_t>(i)]).setText(texts[i]);
+    }
 }
 
 }  // namespace tessaron::test

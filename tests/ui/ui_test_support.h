@@ -21,6 +21,7 @@
 
 #include "ui/dialogs.h"
 #include "ui/form_main.h"
+#include "ui/form_tabs.h"
 
 // Failure messages show the text, not the bytes.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -67,13 +68,15 @@ class WindowTest : public ::testing::Test {
         }
         return *widget;
     }
-    QLineEdit& edit(int number) const { return named<QLineEdit>(QString("Edit%1").arg(number)); }
-    QRadioButton& radio(int number) const {
-        return named<QRadioButton>(QString("RadioButton%1").arg(number));
-    }
-    void click(int button) const { named<QPushButton>(QString("BitBtn%1").arg(button)).click(); }
-    QStringList memoLines(int memo) const;
-    int pointCount(int chart) const;
+    QLineEdit& edit(const char* name) const { return named<QLineEdit>(name); }
+    QRadioButton& radio(const char* name) const { return named<QRadioButton>(name); }
+    void click(const char* button) const { named<QPushButton>(button).click(); }
+    QStringList memoLines(const char* memo) const;
+    int pointCount(const char* chart) const;
+    // Types `texts` into the tab's fields in field order, "fc" first.
+    void fill(const FormTab& tab, const QStringList& texts) const;
+    // Puts the tab's page in front, as a click on its tab would.
+    void bringToFront(const FormTab& tab) const;
 
     RecordingDialogs dialogs;
     std::unique_ptr<TFormMain> window;

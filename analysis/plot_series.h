@@ -32,4 +32,12 @@ class PlotSeries {
     virtual void doSetPoints(std::vector<PlotPoint> points) = 0;
 };
 
+// Where a sweep puts one frequency response: its gain and its phase series. On
+// a tab these are same-named series of the gain and the phase chart; a further
+// response (another family, a reference) is another pair beside them.
+struct ResponseSeries {
+    PlotSeries& gain;
+    PlotSeries& phase;
+};
+
 }  // namespace tessaron

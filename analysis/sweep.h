@@ -56,12 +56,14 @@ void sweepPoints(TMathLib& math, const FrequencyGrid& grid, C& cascade,
 
 }  // namespace detail
 
-// Sweeps the cascade over the grid of `fc` into the two series: gain
+// Sweeps the cascade over the grid of `fc` into the response's series: gain
 // 20 log10 |H| in dB, phase arg H in degrees (principal value, not unwrapped).
 // Both series are cleared first; if a fault stops the sweep, each keeps the
 // points computed before it.
 template <Cascade C>
-void sweepCascade(TMathLib& math, Extended fc, C& cascade, PlotSeries& gain, PlotSeries& phase) {
+void sweepCascade(TMathLib& math, Extended fc, C& cascade, const ResponseSeries& response) {
+    PlotSeries& gain = response.gain;
+    PlotSeries& phase = response.phase;
     gain.clear();
     phase.clear();
     std::vector<PlotPoint> gainPoints;

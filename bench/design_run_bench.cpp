@@ -55,7 +55,8 @@ void BM_DesignRun(benchmark::State& state) {
     const DesignTab tab{
         topology,
         [&] { readRequest(stageFieldsOf(topology), fields, ".", program.request, messages); },
-        report, gain, phase};
+        report,
+        {gain, phase}};
     for (auto _ : state) {
         runDesign(engine, tab, 1, Chebyshev, 8);
         benchmark::DoNotOptimize(gain.points.data());

@@ -56,7 +56,7 @@ void run(const DesignEngine& engine, const DesignTab& tab, int method, FilterFam
     }
 
     CascadeOf<T> cascade{engine.math, stages, n};
-    sweepCascade(engine.math, request.Fc, cascade, tab.gain, tab.phase);
+    sweepCascade(engine.math, request.Fc, cascade, tab.response);
 }
 
 }  // namespace

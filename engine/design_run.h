@@ -26,8 +26,7 @@ struct DesignTab {
     TopologyKind topology;
     std::function<void()> readInputs;  // the tab's input reader, filling engine.request
     ReportSink& report;
-    PlotSeries& gain;
-    PlotSeries& phase;
+    ResponseSeries response;  // the design's own series of the tab's two charts
 };
 
 // One "Calc": read, header, size and report each stage, sweep. Any arithmetic

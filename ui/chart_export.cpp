@@ -10,7 +10,7 @@
 #include <QSvgGenerator>
 #include <stdexcept>
 
-#include "ui/chart.h"
+#include "ui/chart_interaction.h"
 
 namespace tessaron {
 

@@ -12,6 +12,7 @@
 
 #include "engine/design_run.h"
 #include "engine/request_reader.h"
+#include "ui/chart_style.h"
 #include "ui/error_text.h"
 #include "ui/form_tabs.h"
 #include "ui/resources.h"
@@ -74,15 +75,16 @@ void TFormMain::setUpTab(Tab& t, const FormTab& names) {
         t.method[i] = child<QRadioButton>(*this, names.methods[i]);
     }
     t.memo = child<QPlainTextEdit>(*this, names.memo);
+    setUpReportContextMenu(*t.memo);
     t.report = std::make_unique<MemoReport>(*t.memo);
 
     t.gainChart = child<QCustomPlot>(*this, names.gain.chart);
     t.phaseChart = child<QCustomPlot>(*this, names.phase.chart);
     setUpChart(*t.gainChart, ChartQuantity::Gain, names.gain.series);
     setUpChart(*t.phaseChart, ChartQuantity::Phase, names.phase.series);
-    linkFrequencyAxes(*t.gainChart, *t.phaseChart);
-    t.gain = std::make_unique<ChartSeries>(*t.gainChart);
-    t.phase = std::make_unique<ChartSeries>(*t.phaseChart);
+    linkKeyAxes(*t.gainChart, *t.phaseChart);
+    t.gain = std::make_unique<ChartSeries>(*t.gainChart, names.gain.series);
+    t.phase = std::make_unique<ChartSeries>(*t.phaseChart, names.phase.series);
 }
 
 void TFormMain::FormCreate() {
@@ -187,8 +189,10 @@ void TFormMain::runMethod(TopologyKind topology, int method, FilterFamily family
     const DesignEngine engine{*MathLib1, tables_, request_, decimalSeparator_};
     // The run reads the fields through the tab's own reader, GetValuesMF and
     // its like.
-    const DesignTab designTab{topology, [this, reader = t.names->reader] { (this->*reader)(); },
-                              *t.report, *t.gain, *t.phase};
+    const DesignTab designTab{topology,
+                              [this, reader = t.names->reader] { (this->*reader)(); },
+                              *t.report,
+                              {*t.gain, *t.phase}};
     // A run that stops after clearing its series must not leave their old
     // pictures on the charts.
     struct Flush {

@@ -16,7 +16,7 @@
 #include "engine/topologies.h"
 #include "mathlib/component.h"
 #include "mathlib/math_lib.h"
-#include "ui/chart.h"
+#include "ui/chart_series.h"
 #include "ui/dialogs.h"
 #include "ui/memo_report.h"
 #include "ui/result_saver.h"

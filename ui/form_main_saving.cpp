@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
+#include "ui/context_menu.h"
 #include "ui/form_main.h"
 #include "ui/form_tabs.h"
 #include "ui_form_main.h"
@@ -38,19 +39,20 @@ void TFormMain::setUpSaving() {
 }
 
 void TFormMain::addSaveItems(Tab& t) {
-    addCopyAllToContextMenu(*t.memo, [this](QMenu& menu) {
+    addContextMenuItems(*t.memo, [this](QMenu& menu) {
         updateSaveActions();
         menu.addAction(saveReportAction_);
     });
     for (QCustomPlot* chart : {t.gainChart, t.phaseChart}) {
         const char* part = chart == t.gainChart ? "gain" : "phase";
-        ChartInteraction::of(*chart)->addMenuItems([this, &t, chart, part](QMenu& menu) {
+        const ChartSeries* design = chart == t.gainChart ? t.gain.get() : t.phase.get();
+        addContextMenuItems(*chart, [this, &t, chart, part, design](QMenu& menu) {
             menu.addSeparator();
             QAction* saveChart =
                 menu.addAction(tr("Save Chart As…"), this, [this, &t, chart, part] {
                     runHandled([&] { saver_.saveChart(*dialogs_, *chart, fileStem(t, part)); });
                 });
-            saveChart->setEnabled(chart->graph(0)->dataCount() > 0);
+            saveChart->setEnabled(design->graph().dataCount() > 0);
             updateSaveActions();
             menu.addAction(exportCurvesAction_);
         });

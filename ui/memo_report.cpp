@@ -9,6 +9,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "ui/context_menu.h"
+
 namespace tessaron {
 
 namespace {
@@ -53,28 +55,17 @@ void MemoReport::doAppendLines(std::span<const std::string> lines) {
     appendParagraphs(memo_, text);
 }
 
-QMenu* createMemoContextMenu(QPlainTextEdit& memo, const QPoint& position,
-                             const MenuItems& moreItems) {
-    QMenu* menu = memo.createStandardContextMenu(position);
-    menu->addSeparator();
-    QAction* copyAll = menu->addAction(QPlainTextEdit::tr("Copy All"), &memo, [&memo] {
-        QGuiApplication::clipboard()->setText(memo.toPlainText());
+void setUpReportContextMenu(QPlainTextEdit& memo) {
+    // The memo reports positions in its viewport.
+    setUpContextMenu(memo, *memo.viewport(), [&memo](const QPoint& position) {
+        QMenu* menu = memo.createStandardContextMenu(position);
+        menu->addSeparator();
+        QAction* copyAll = menu->addAction(QPlainTextEdit::tr("Copy All"), &memo, [&memo] {
+            QGuiApplication::clipboard()->setText(memo.toPlainText());
+        });
+        copyAll->setEnabled(!memo.document()->isEmpty());
+        return menu;
     });
-    copyAll->setEnabled(!memo.document()->isEmpty());
-    if (moreItems) {
-        moreItems(*menu);
-    }
-    return menu;
-}
-
-void addCopyAllToContextMenu(QPlainTextEdit& memo, MenuItems moreItems) {
-    memo.setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(&memo, &QWidget::customContextMenuRequested, &memo,
-                     [&memo, moreItems = std::move(moreItems)](const QPoint& position) {
-                         QMenu* menu = createMemoContextMenu(memo, position, moreItems);
-                         menu->setAttribute(Qt::WA_DeleteOnClose);
-                         menu->popup(memo.viewport()->mapToGlobal(position));
-                     });
 }
 
 }  // namespace tessaron

@@ -7,9 +7,7 @@
 
 #include "analysis/report_sink.h"
 
-class QMenu;
 class QPlainTextEdit;
-class QPoint;
 
 namespace tessaron {
 
@@ -25,16 +23,9 @@ class MemoReport : public ReportSink {
     QPlainTextEdit& memo_;
 };
 
-// Items added below "Copy All", each time the menu opens.
-using MenuItems = std::function<void(QMenu&)>;
-
-// Gives a memo "Copy All" in its context menu, so that a whole report goes to
-// the clipboard without selecting it first, and `moreItems` after it.
-void addCopyAllToContextMenu(QPlainTextEdit& memo, MenuItems moreItems = {});
-
-// The memo's standard context menu with "Copy All" and `moreItems` added;
-// `position` is in the memo's viewport. The caller shows and deletes it.
-QMenu* createMemoContextMenu(QPlainTextEdit& memo, const QPoint& position,
-                             const MenuItems& moreItems = {});
+// Gives a memo its context menu: the standard editing items and "Copy All", so
+// that a whole report goes to the clipboard without selecting it first. Further
+// items go in with addContextMenuItems.
+void setUpReportContextMenu(QPlainTextEdit& memo);
 
 }  // namespace tessaron

@@ -9,8 +9,8 @@
 
 #include "analysis/curves_csv.h"
 #include "mathlib/fp_guard.h"
-#include "ui/chart.h"
 #include "ui/chart_export.h"
+#include "ui/chart_series.h"
 #include "ui/error_text.h"
 
 namespace tessaron {

@@ -302,7 +302,8 @@ class WindowE2e : public ::testing::TestWithParam<TabUnderTest> {
                                    readRequest(stageFieldsOf(tab().form.topology), fields, ".",
                                                request, messages);
                                },
-                               report, gain, phase};
+                               report,
+                               {gain, phase}};
         runDesign(engine, design, tab().method, tab().family, 8);
         return {gain.points, phase.points};
     }

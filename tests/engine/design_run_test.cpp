@@ -46,7 +46,8 @@ class DesignRunTest : public ::testing::Test {
                                    readRequest(stageFieldsOf(tab.topology), tab.fields, ".",
                                                request, tab.messages);
                                },
-                               tab.report, tab.gain, tab.phase};
+                               tab.report,
+                               {tab.gain, tab.phase}};
         runDesign(engine, design, method, family, order);
     }
 

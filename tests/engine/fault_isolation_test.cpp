@@ -119,8 +119,10 @@ class NoisySinks : public ::testing::TestWithParam<Design> {
         const TopologyKind topology = GetParam().topology;
         const DesignEngine engine{math, tables, request, "."};
         const DesignTab tab{
-            topology, [&] { readRequest(stageFieldsOf(topology), f, ".", request, messages); },
-            report, gain, phase};
+            topology,
+            [&] { readRequest(stageFieldsOf(topology), f, ".", request, messages); },
+            report,
+            {gain, phase}};
         runDesign(engine, tab, GetParam().method, Chebyshev, 8);
         return {messages.shown, report.lines, gain.points, phase.points};
     }
@@ -176,8 +178,10 @@ TEST_P(NoisySinks, UnreadableFcStillStopsWithDivisionByZeroAfterTheHeader) {
         const TopologyKind topology = GetParam().topology;
         const DesignEngine engine{math, tables, request, "."};
         const DesignTab tab{
-            topology, [&] { readRequest(stageFieldsOf(topology), f, ".", request, messages); },
-            report, gain, phase};
+            topology,
+            [&] { readRequest(stageFieldsOf(topology), f, ".", request, messages); },
+            report,
+            {gain, phase}};
         EXPECT_THROW(runDesign(engine, tab, GetParam().method, Chebyshev, 8), EZeroDivide);
         EXPECT_EQ(messages.shown.size(), 3u);
         ASSERT_FALSE(messages.shown.empty());

@@ -139,8 +139,10 @@ TEST(Robustness, DesignsEitherCompleteOrStopCleanly) {
         testing::StoredSeries phase;
         const DesignEngine engine{math, tables, request, "."};
         const DesignTab tab{
-            topology, [&] { readRequest(stageFieldsOf(topology), fields, ".", request, messages); },
-            report, gain, phase};
+            topology,
+            [&] { readRequest(stageFieldsOf(topology), fields, ".", request, messages); },
+            report,
+            {gain, phase}};
         SCOPED_TRACE(::testing::Message() << "case " << i << " fc " << fields.fc << " first "
                                           << fields.first[0] << " second " << fields.second[0]);
         try {

@@ -154,7 +154,7 @@ TEST(StageModel, ResponseOfTheDesignIsTheMainChartsCurve) {
                 request.GivenCapacitance.fill(c.given);
                 request.GivenInductance.fill(c.given);
             };
-            runDesign({math, tables, request, "."}, {c.topology, read, report, gain, phase},
+            runDesign({math, tables, request, "."}, {c.topology, read, report, {gain, phase}},
                       c.method, family, 8);
 
             const DesignParts design = withTopology(c.topology, [&]<Topology T>() {

@@ -60,8 +60,10 @@ class SweepTest : public ::testing::Test {
         fields.second[0] = "1e-8";
         const DesignEngine engine{math, tables, request, "."};
         const DesignTab tab{
-            topology, [&] { readRequest(stageFieldsOf(topology), fields, ".", request, messages); },
-            report, gain, phase};
+            topology,
+            [&] { readRequest(stageFieldsOf(topology), fields, ".", request, messages); },
+            report,
+            {gain, phase}};
         runDesign(engine, tab, method, family, order);
     }
     TMathLib math{nullptr};

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "mathlib/fp_guard.h"
+#include "ui/chart_style.h"
 #include "ui/form_main.h"
 #include "ui/form_tabs.h"
 #include "ui/resources.h"
@@ -53,8 +54,8 @@ void chartHandOver(benchmark::State& state) {
     tessaron::setUpChart(phaseChart, tessaron::ChartQuantity::Phase, "Series2");
     page.resize(785, 474);
     page.show();
-    tessaron::ChartSeries gainSeries(gainChart);
-    tessaron::ChartSeries phaseSeries(phaseChart);
+    tessaron::ChartSeries gainSeries(gainChart, "Series1");
+    tessaron::ChartSeries phaseSeries(phaseChart, "Series2");
 
     // The shape of an 8th-order design at fc = 1000 Hz.
     std::vector<tessaron::PlotPoint> gain;

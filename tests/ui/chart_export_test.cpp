@@ -10,7 +10,8 @@
 #include <cmath>
 #include <vector>
 
-#include "ui/chart.h"
+#include "ui/chart_series.h"
+#include "ui/chart_style.h"
 #include "ui_test_support.h"
 
 namespace tessaron::test {
@@ -34,7 +35,7 @@ class ChartExport : public ::testing::Test {
     }
 
     QCustomPlot chart;
-    ChartSeries series{gainChart(chart)};
+    ChartSeries series{gainChart(chart), "Series1"};
 };
 
 class ChartPng : public ChartExport, public ::testing::WithParamInterface<int> {};

@@ -18,8 +18,11 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/chart.h"
-#include "ui/memo_report.h"
+#include "ui/chart_interaction.h"
+#include "ui/chart_series.h"
+#include "ui/chart_text.h"
+#include "ui/chart_tickers.h"
+#include "ui/context_menu.h"
 #include "ui_test_support.h"
 
 namespace tessaron::test {
@@ -280,7 +283,7 @@ TEST_F(ChartReading, ContextMenuResetsTheZoomToo) {
     wheel(chart(kPhase), middleOf(chart(kPhase)), 4);
     ASSERT_NE(chart(kGain).xAxis->range(), automatic);
 
-    std::unique_ptr<QMenu> menu(interaction(kGain).createContextMenu(nullptr));
+    std::unique_ptr<QMenu> menu(createContextMenu(chart(kGain), middleOf(chart(kGain)).toPoint()));
     actionNamed(*menu, "Reset Zoom")->trigger();
     EXPECT_DOUBLE_EQ(chart(kPhase).xAxis->range().lower, automatic.lower);
     EXPECT_DOUBLE_EQ(chart(kPhase).xAxis->range().upper, automatic.upper);
@@ -331,7 +334,7 @@ TEST_F(ChartReading, CopyChartPutsThePictureWithoutTheReadoutOnTheClipboard) {
     ASSERT_TRUE(interaction(kGain).readoutShown());
 
     QApplication::clipboard()->clear();
-    std::unique_ptr<QMenu> menu(interaction(kGain).createContextMenu(nullptr));
+    std::unique_ptr<QMenu> menu(createContextMenu(chart(kGain), middleOf(chart(kGain)).toPoint()));
     actionNamed(*menu, "Copy Chart")->trigger();
 
     const QImage copied = QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
@@ -351,7 +354,7 @@ TEST_F(ChartReading, CopyAllCopiesTheWholeReportWhateverIsSelected) {
     ASSERT_TRUE(memo.textCursor().hasSelection());
 
     QApplication::clipboard()->clear();
-    std::unique_ptr<QMenu> menu(createMemoContextMenu(memo, QPoint(5, 5)));
+    std::unique_ptr<QMenu> menu(createContextMenu(memo, QPoint(5, 5)));
     actionNamed(*menu, "Copy All")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), memo.toPlainText());
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith("---Result of Method 1---\n"));
@@ -364,12 +367,58 @@ TEST_F(ChartReading, CopyAllIsOfferedOnEveryReportOnlyWhenThereIsText) {
         const char* name = t.memo;
         auto& memo = named<QPlainTextEdit>(name);
         EXPECT_EQ(memo.contextMenuPolicy(), Qt::CustomContextMenu) << name;
-        std::unique_ptr<QMenu> empty(createMemoContextMenu(memo, QPoint(5, 5)));
+        std::unique_ptr<QMenu> empty(createContextMenu(memo, QPoint(5, 5)));
         EXPECT_FALSE(actionNamed(*empty, "Copy All")->isEnabled()) << name;
         memo.setPlainText("notes");
-        std::unique_ptr<QMenu> filled(createMemoContextMenu(memo, QPoint(5, 5)));
+        std::unique_ptr<QMenu> filled(createContextMenu(memo, QPoint(5, 5)));
         EXPECT_TRUE(actionNamed(*filled, "Copy All")->isEnabled()) << name;
     }
+}
+
+// Adding to the menus
+
+QStringList textsOf(const QMenu& menu) {
+    QStringList texts;
+    for (const QAction* action : menu.actions()) {
+        texts << action->text();
+    }
+    return texts;
+}
+
+TEST_F(ChartReading, AddedItemsComeLastEachTimeTheMenuOpens) {
+    int opened = 0;
+    const auto addExtra = [&opened](QMenu& menu) {
+        ++opened;
+        menu.addAction("Extra");
+    };
+    auto& memo = named<QPlainTextEdit>(kTab.memo);
+    const QStringList chartBefore =
+        textsOf(*std::unique_ptr<QMenu>(createContextMenu(chart(kGain), QPoint(5, 5))));
+    const QStringList memoBefore =
+        textsOf(*std::unique_ptr<QMenu>(createContextMenu(memo, QPoint(5, 5))));
+    addContextMenuItems(chart(kGain), addExtra);
+    addContextMenuItems(memo, addExtra);
+
+    std::unique_ptr<QMenu> chartMenu(createContextMenu(chart(kGain), QPoint(5, 5)));
+    EXPECT_EQ(textsOf(*chartMenu), chartBefore + QStringList{"Extra"});
+    EXPECT_EQ(chartBefore.mid(0, 2), (QStringList{"Copy Chart", "Reset Zoom"}));
+    std::unique_ptr<QMenu> memoMenu(createContextMenu(memo, QPoint(5, 5)));
+    EXPECT_EQ(textsOf(*memoMenu), memoBefore + QStringList{"Extra"});
+    EXPECT_TRUE(memoBefore.contains("Copy All"));
+    EXPECT_EQ(opened, 2);
+
+    // Only the chart it was added to has it.
+    std::unique_ptr<QMenu> phaseMenu(createContextMenu(chart(kPhase), QPoint(5, 5)));
+    EXPECT_FALSE(textsOf(*phaseMenu).contains("Extra"));
+}
+
+TEST_F(ChartReading, ReadoutReadsTheDesignWhateverIsAddedBeside) {
+    designMultiFeedback("1000");
+    addLineSeries(chart(kGain), "Reference", Qt::darkGreen);
+    ChartSeries reference(chart(kGain), "Reference");
+    reference.setPoints({{500, -40}, {1000, -50}, {2000, -60}});
+    hover(chart(kGain), pixelOf(chart(kGain), 1000, -50));
+    EXPECT_EQ(interaction(kGain).readoutText(), "1.00 kHz, -3.01 dB");
 }
 
 // Tick labels

@@ -4,12 +4,22 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 #include <vector>
 
-#include "ui/chart.h"
+#include "ui/chart_series.h"
+#include "ui/chart_style.h"
 
 namespace tessaron {
 namespace {
+
+std::vector<double> keysOf(const QCPGraph& graph) {
+    std::vector<double> result;
+    for (auto it = graph.data()->constBegin(); it != graph.data()->constEnd(); ++it) {
+        result.push_back(it->key);
+    }
+    return result;
+}
 
 class ChartSeriesTest : public ::testing::Test {
   protected:
@@ -18,17 +28,10 @@ class ChartSeriesTest : public ::testing::Test {
         setUpChart(chart, ChartQuantity::Gain, "Series1");
         return chart;
     }
-    std::vector<double> keys() const {
-        std::vector<double> result;
-        for (auto it = series.graph().data()->constBegin(); it != series.graph().data()->constEnd();
-             ++it) {
-            result.push_back(it->key);
-        }
-        return result;
-    }
+    std::vector<double> keys() const { return keysOf(series.graph()); }
 
     QCustomPlot chart;
-    ChartSeries series{gainChart(chart)};
+    ChartSeries series{gainChart(chart), "Series1"};
 };
 
 struct FilterCase {
@@ -127,6 +130,81 @@ TEST(ChartSetUp, PhaseSeriesKeepsTheChartsDefaultColour) {
     setUpChart(chart, ChartQuantity::Phase, "Series2");
     EXPECT_EQ(chart.graph(0)->scatterStyle().pen().color(), defaultColour);
     EXPECT_NE(chart.graph(0)->scatterStyle().pen().color(), QColor(Qt::red));
+}
+
+// Further series beside the design's points
+
+TEST_F(ChartSeriesTest, AddedSeriesAreFoundByNameAndRemovedAgain) {
+    QCPGraph& reference = addLineSeries(chart, "Reference", Qt::darkGreen);
+    QCPGraph& band = addBand(chart, "Tolerance", Qt::blue);
+    EXPECT_EQ(findSeries(chart, "Series1"), &series.graph());
+    EXPECT_EQ(findSeries(chart, "Reference"), &reference);
+    EXPECT_EQ(findSeries(chart, "Tolerance"), &band);
+    EXPECT_EQ(findSeries(chart, "Other"), nullptr);
+    EXPECT_EQ(reference.lineStyle(), QCPGraph::lsLine);
+    EXPECT_EQ(reference.pen().color(), QColor(Qt::darkGreen));
+
+    EXPECT_TRUE(removeSeries(chart, "Tolerance"));
+    EXPECT_EQ(chart.graphCount(), 2);  // the band's lower edge went with it
+    EXPECT_TRUE(removeSeries(chart, "Reference"));
+    EXPECT_FALSE(removeSeries(chart, "Reference"));
+    EXPECT_EQ(chart.graphCount(), 1);
+    EXPECT_EQ(chart.graph(0), &series.graph());
+    EXPECT_THROW(ChartSeries(chart, "Reference"), std::invalid_argument);
+}
+
+TEST_F(ChartSeriesTest, TheRangeFollowsTheDesignAloneAndAddedSeriesKeepTheZoom) {
+    addLineSeries(chart, "Reference", Qt::darkGreen);
+    ChartSeries reference(chart, "Reference");
+    reference.setPoints({{100, -60}, {200000, -120}});
+    series.setPoints({{10, 0}, {1000, -3}});
+    const QCPRange keys = chart.xAxis->range();
+    const QCPRange values = chart.yAxis->range();
+    EXPECT_LT(keys.lower, 10);
+    EXPECT_LT(keys.upper, 2000);
+    EXPECT_GT(values.lower, -10);
+
+    // The user zooms; new points of the reference leave the view as it is.
+    chart.xAxis->setRange(50, 500);
+    reference.setPoints({{20, -10}, {90000, -200}});
+    EXPECT_EQ(chart.xAxis->range(), QCPRange(50, 500));
+    EXPECT_EQ(chart.yAxis->range(), values);
+    // The design's next points set the range again.
+    series.setPoints({{10, 0}, {1000, -3}});
+    EXPECT_EQ(chart.xAxis->range(), keys);
+}
+
+TEST_F(ChartSeriesTest, ABandIsFilledBetweenItsEdgesBehindTheOtherSeries) {
+    addBand(chart, "Tolerance", Qt::blue);
+    ChartBand band(chart, "Tolerance");
+    band.setPoints({{20, -2}, {10, -1}, {0, -9}, {15, std::nan("")}}, {{10, 1}, {20, 2}});
+    EXPECT_EQ(keysOf(band.lower()), (std::vector<double>{10, 20}));
+    EXPECT_EQ(keysOf(band.upper()), (std::vector<double>{10, 20}));
+    EXPECT_EQ(band.upper().channelFillGraph(), &band.lower());
+    EXPECT_EQ(band.upper().brush().color().rgb(), QColor(Qt::blue).rgb());
+    EXPECT_LT(band.upper().brush().color().alpha(), 255);
+    EXPECT_LT(band.upper().layer()->index(), series.graph().layer()->index());
+    EXPECT_EQ(band.lower().layer(), band.upper().layer());
+
+    band.clear();
+    EXPECT_EQ(band.lower().dataCount(), 0);
+    EXPECT_EQ(band.upper().dataCount(), 0);
+    EXPECT_THROW(ChartBand(chart, "Series1"), std::invalid_argument);
+}
+
+TEST(TimeChart, KeepsPointsAtAndBeforeTimeZeroOnALinearAxis) {
+    QCustomPlot chart;
+    chart.resize(339, 210);
+    setUpHouseChart(chart, {"<Step>", KeyAxis::Time, nullptr, nullptr});
+    addLineSeries(chart, "Step", Qt::black);
+    ChartSeries step(chart, "Step");
+    step.setPoints({{1e-3, 1}, {-1e-3, 0}, {0, 0}});
+    EXPECT_EQ(chart.xAxis->scaleType(), QCPAxis::stLinear);
+    EXPECT_EQ(keysOf(step.graph()), (std::vector<double>{-1e-3, 0, 1e-3}));
+    // Widened about the middle: the same room before the first and after the last point.
+    const QCPRange keys = chart.xAxis->range();
+    EXPECT_LT(keys.lower, -1e-3);
+    EXPECT_NEAR(keys.lower + keys.upper, 0, 1e-12);
 }
 
 }  // namespace

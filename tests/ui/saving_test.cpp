@@ -20,7 +20,7 @@
 #include "tests/mathlib/fpu_probe.h"
 #include "tests/support/comma_locale.h"
 #include "tests/support/curves_csv_reader.h"
-#include "ui/chart.h"
+#include "ui/chart_series.h"
 #include "ui/memo_report.h"
 #include "ui_test_support.h"
 #include "write_failures.h"

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace tessaron {
+
+// What a tab's chart plots against frequency; decides its title, the colour of
+// its design's points, its value ticks and the unit of its readout.
+enum class ChartQuantity { Gain, Phase };
+
+}  // namespace tessaron

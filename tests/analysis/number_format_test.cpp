@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <limits>
 #include <string>
 #include <vector>
+
+#include "tests/support/comma_locale.h"
 
 namespace tessaron {
 namespace {
@@ -88,23 +89,16 @@ TEST(FormatNumber, UsesTheGivenSeparator) {
 }
 
 TEST(FormatNumber, IgnoresTheCLibraryNumericLocale) {
-    const char* commaLocales[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"};
-    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
-    const char* found = nullptr;
-    for (const char* name : commaLocales) {
-        if (std::setlocale(LC_NUMERIC, name) != nullptr) {
-            found = name;
-            break;
-        }
+    std::string text;
+    std::string tiny;
+    {
+        test::CommaNumericLocale comma;
+        ASSERT_TRUE(comma.active()) << test::kCommaLocale << " missing: run scripts/install-deps";
+        text = formatNumber(4700.5L, ".");
+        tiny = formatNumber(1.5e-8L, ".");
     }
-    if (found == nullptr) {
-        GTEST_SKIP() << "no locale with a decimal comma installed";
-    }
-    const std::string text = formatNumber(4700.5L, ".");
-    const std::string tiny = formatNumber(1.5e-8L, ".");
-    std::setlocale(LC_NUMERIC, saved.c_str());
-    EXPECT_EQ(text, "4700.5") << found;
-    EXPECT_EQ(tiny, "1.5E-8") << found;
+    EXPECT_EQ(text, "4700.5");
+    EXPECT_EQ(tiny, "1.5E-8");
 }
 
 }  // namespace

@@ -26,6 +26,7 @@
 #include "mathlib/x87.h"
 #include "tests/e2e/box_closer.h"
 #include "tests/engine/fakes.h"
+#include "tests/support/ci_skips.h"
 #include "ui/form_main.h"
 #include "ui/form_tabs.h"
 #include "ui/resources.h"
@@ -425,5 +426,5 @@ int main(int argc, char** argv) {
     tessaron::fp::installTrapSafetyNet();
     QApplication application(argc, argv);
     tessaron::setUpApplication();
-    return RUN_ALL_TESTS();
+    return tessaron::test::failSkipsUnderCi(RUN_ALL_TESTS());
 }

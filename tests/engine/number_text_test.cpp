@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "mathlib/fp_guard.h"
+#include "tests/support/comma_locale.h"
 
 namespace tessaron {
 namespace {
@@ -138,22 +138,17 @@ TEST(ParseNumberFaults, LeaveNoPendingFlags) {
 }
 
 TEST(ParseNumberLocale, IgnoresTheCLibraryNumericLocale) {
-    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
-    const char* found = nullptr;
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"}) {
-        if (std::setlocale(LC_NUMERIC, name) != nullptr) {
-            found = name;
-            break;
-        }
+    std::optional<Extended> fullStop;
+    std::optional<Extended> comma;
+    {
+        test::CommaNumericLocale commaLocale;
+        ASSERT_TRUE(commaLocale.active())
+            << test::kCommaLocale << " missing: run scripts/install-deps";
+        fullStop = parseNumber("1.5", ".");
+        comma = parseNumber("1,5", ",");
     }
-    if (found == nullptr) {
-        GTEST_SKIP() << "no locale with a decimal comma installed";
-    }
-    const std::optional<Extended> fullStop = parseNumber("1.5", ".");
-    const std::optional<Extended> comma = parseNumber("1,5", ",");
-    std::setlocale(LC_NUMERIC, saved.c_str());
-    EXPECT_EQ(fullStop, std::optional<Extended>(1.5L)) << found;
-    EXPECT_EQ(comma, std::optional<Extended>(1.5L)) << found;
+    EXPECT_EQ(fullStop, std::optional<Extended>(1.5L));
+    EXPECT_EQ(comma, std::optional<Extended>(1.5L));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <clocale>
 #include <locale>
 #include <string>
 
@@ -25,6 +26,31 @@ class GlobalCommaLocale {
 
   private:
     std::locale previous_;
+};
+
+// The decimal-comma locale of the C library that scripts/install-deps
+// generates: the C library takes its numbers' separator from installed locale
+// data only.
+inline constexpr const char* kCommaLocale = "de_DE.UTF-8";
+
+// The C library's numbers with a decimal comma (LC_NUMERIC) while it lives,
+// then the previous numeric locale back.
+class CommaNumericLocale {
+  public:
+    CommaNumericLocale() : saved_(std::setlocale(LC_NUMERIC, nullptr)) {
+        active_ = std::setlocale(LC_NUMERIC, kCommaLocale) != nullptr &&
+                  std::localeconv()->decimal_point == std::string(",");
+    }
+    ~CommaNumericLocale() { std::setlocale(LC_NUMERIC, saved_.c_str()); }
+    CommaNumericLocale(const CommaNumericLocale&) = delete;
+    CommaNumericLocale& operator=(const CommaNumericLocale&) = delete;
+
+    // False when the locale is not installed: run scripts/install-deps.
+    bool active() const { return active_; }
+
+  private:
+    std::string saved_;
+    bool active_ = false;
 };
 
 }  // namespace tessaron::test

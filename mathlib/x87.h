@@ -7,7 +7,6 @@ namespace tessaron::x87 {
 // Bit 6 of the control word is reserved and reads back as 1 on every x87 since
 // the 387 (0x1332 reads 0x1372): compare words with it ignored.
 inline constexpr std::uint16_t kReservedBit = 0x0040;
-inline constexpr std::uint16_t kFaultMasks = 0x003F;
 
 std::uint16_t readControlWord();
 // Re-initializes the unit (register stack emptied, pending flags cleared), then

@@ -187,7 +187,8 @@ TEST_F(FpuTest, PendingFaultOutsideAGuardIsRaisedInsteadOfTrapping) {
 
 // Code that is not ours, called from inside a computation
 
-constexpr std::uint16_t kMaskedProgramWord = kProgramWord | x87::kFaultMasks;
+constexpr auto kMaskedProgramWord =
+    static_cast<std::uint16_t>(kProgramWord | fp::detail::kFaultBits);
 
 TEST_F(FpuTest, ForeignCodeRunsAsBetweenComputations) {
     fp::Guard guard;

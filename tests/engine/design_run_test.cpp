@@ -322,7 +322,8 @@ TEST_F(DesignRunTest, NegativeGivenValuesKeepFiguresAndCurves) {
 }
 
 TEST_F(DesignRunTest, ZeroFcStopsAfterTheHeaderAndKeepsThePlots) {
-    for (TopologyKind topology : {MF, SK, PS}) {
+    for (std::size_t kind = 0; kind < Topologies::size; ++kind) {
+        const auto topology = static_cast<TopologyKind>(kind);
         for (int method : {1, 2}) {
             SCOPED_TRACE(::testing::Message() << nameOf(topology) << "/" << method);
             Tab t = tab(topology, "1000", "10000", "1e-8");

@@ -116,14 +116,12 @@ TEST(Robustness, DesignsEitherCompleteOrStopCleanly) {
     tables.Fill();
     DesignRequest request;
     Generator gen(4914);
-    const TopologyKind topologies[] = {kindOf<MultipleFeedback>, kindOf<SallenKey>,
-                                       kindOf<Passive>};
     const int orders[] = {2, 4, 8};
     const int cases = caseCount("TESSARON_FUZZ_DESIGN_CASES", 20000);
     int completed = 0;
     int stopped = 0;
     for (int i = 0; i < cases; ++i) {
-        const TopologyKind topology = topologies[gen.below(3)];
+        const auto topology = static_cast<TopologyKind>(gen.below(Topologies::size));
         const int order = orders[gen.below(3)];
         const FilterFamily family = 1 + gen.below(3);
         const int method = 1 + gen.below(2);

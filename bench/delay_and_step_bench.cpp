@@ -24,16 +24,16 @@ const CoefficientTables& tables() {
     return filled;
 }
 
-std::vector<Biquad> eighthOrder(int family) {
+std::vector<Biquad> eighthOrder(FilterFamily family) {
     return testing::prototypeCascade(tables(), family, 8, kFc);
 }
 
-const char* familyName(int family) {
+const char* familyName(FilterFamily family) {
     return family == Butterworth ? "Butterworth" : family == Bessel ? "Bessel" : "Chebyshev";
 }
 
 void BM_GroupDelay(benchmark::State& state) {
-    const auto family = static_cast<int>(state.range(0));
+    const auto family = static_cast<FilterFamily>(state.range(0));
     const std::vector<Biquad> cascade = eighthOrder(family);
     const auto frequencies = std::get<std::vector<double>>(sweepFrequencies(kFc));
     for (auto _ : state) {
@@ -45,7 +45,7 @@ void BM_GroupDelay(benchmark::State& state) {
 BENCHMARK(BM_GroupDelay)->DenseRange(Butterworth, Chebyshev)->Unit(benchmark::kMillisecond);
 
 void BM_StepResponse(benchmark::State& state) {
-    const auto family = static_cast<int>(state.range(0));
+    const auto family = static_cast<FilterFamily>(state.range(0));
     const std::vector<Biquad> cascade = eighthOrder(family);
     for (auto _ : state) {
         const std::vector<PlotPoint> step =

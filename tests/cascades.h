@@ -16,8 +16,8 @@ inline Biquad lowPass(double w0, double q, double gain = 1) {
 // The cascade a design of `family` and `order` at `fc` Hz would have with exact
 // components: each stage at w0 = 2 pi fc FrequencyFactor with the table's Q and
 // unit gain, inverted where `inverting` (the multiple-feedback stage).
-inline std::vector<Biquad> prototypeCascade(const CoefficientTables& tables, int family, int order,
-                                            double fc, bool inverting = false) {
+inline std::vector<Biquad> prototypeCascade(const CoefficientTables& tables, FilterFamily family,
+                                            int order, double fc, bool inverting = false) {
     std::vector<Biquad> cascade;
     for (int i = 0; i < stageCount(order); ++i) {
         const StageCoefficients& c = tables.Lookup(family, order, i);

@@ -93,7 +93,7 @@ TEST(GroupDelay, IntegratesToThePhaseChange) {
     tables.Fill();
     for (const double fc : {100.0, 1000.0, 12345.0, 50.0}) {
         const auto frequencies = std::get<std::vector<double>>(sweepFrequencies(fc));
-        for (const int family : {Butterworth, Bessel, Chebyshev}) {
+        for (const FilterFamily family : {Butterworth, Bessel, Chebyshev}) {
             for (const int order : {2, 4, 8}) {
                 SCOPED_TRACE(::testing::Message()
                              << fc << " Hz, family " << family << ", order " << order);

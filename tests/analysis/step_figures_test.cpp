@@ -80,7 +80,7 @@ TEST(StepFigures, OvershootAtTheCrestBetweenSamples) {
     EXPECT_NEAR(stepFigures(response, 1).overshootPercent, 5, 1e-12);
 }
 
-StepFigures prototypeFigures(const CoefficientTables& tables, int family, int order) {
+StepFigures prototypeFigures(const CoefficientTables& tables, FilterFamily family, int order) {
     const auto cascade = testing::prototypeCascade(tables, family, order, 1000);
     return stepFigures(stepResponse(cascade, settlingSpan(cascade), 10000), finalValue(cascade));
 }
@@ -91,7 +91,7 @@ TEST(StepFigures, SecondOrderOvershoot) {
     CoefficientTables tables;
     tables.Fill();
     const struct {
-        int family;
+        FilterFamily family;
         double q;
         double rounded;
     } cases[] = {{Butterworth, 0.707107, 4.3}, {Bessel, 0.57735, 0.4}};

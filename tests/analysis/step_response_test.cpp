@@ -88,7 +88,7 @@ TEST(StepResponse, StageOrderDoesNotMatter) {
 TEST(StepResponse, EndsAtTheProductOfTheDcGains) {
     CoefficientTables tables;
     tables.Fill();
-    for (const int family : {Butterworth, Bessel, Chebyshev}) {
+    for (const FilterFamily family : {Butterworth, Bessel, Chebyshev}) {
         for (const int order : {2, 4, 8}) {
             for (const bool inverting : {false, true}) {
                 SCOPED_TRACE(::testing::Message() << "family " << family << ", order " << order
@@ -113,7 +113,7 @@ TEST(StepResponse, SpanRuleLeavesTheResponseSettled) {
     for (const double q : {0.05, 0.3, 0.5, 0.57735, 0.707107, 11.5308}) {
         cascades.push_back({lowPass(kW0, q)});
     }
-    for (const int family : {Butterworth, Bessel, Chebyshev}) {
+    for (const FilterFamily family : {Butterworth, Bessel, Chebyshev}) {
         for (const int order : {2, 4, 6, 8}) {
             cascades.push_back(testing::prototypeCascade(tables, family, order, 1000));
         }

@@ -3,12 +3,15 @@
 #include <array>
 #include <concepts>
 #include <cstddef>
+#include <span>
 #include <string_view>
 #include <tuple>
 
+#include "analysis/biquad.h"
 #include "analysis/report.h"
 #include "engine/coefficient_tables.h"
 #include "engine/design_request.h"
+#include "engine/part.h"
 #include "mathlib/math_lib.h"
 
 namespace tessaron {
@@ -37,6 +40,9 @@ template <class T>
 concept ComponentLineArray = std::same_as<T, std::array<ComponentLine, std::tuple_size_v<T>>> &&
     (std::tuple_size_v<T> != 0);
 
+template <class T>
+inline constexpr std::size_t kPartCount = std::tuple_size_v<decltype(T::kParts)>;
+
 }  // namespace detail
 
 // A circuit a tab designs, second-order stage by stage:
@@ -50,11 +56,15 @@ concept ComponentLineArray = std::same_as<T, std::array<ComponentLine, std::tupl
 //  - figures(stage): its natural frequency and Q, recomputed from the components;
 //  - componentLines(stage): the report's component lines, a fixed number of them;
 //  - response(stage) and evaluate<E>(math, response, s, h): what the sweep needs
-//    to write the stage's H(s) into h with the numeric component's functions.
+//    to write the stage's H(s) into h with the numeric component's functions;
+//  - kParts, partValues(stage) and biquad(values): the stage in double for the
+//    studies beside the exact design, its parts as the report names them, their
+//    values in that order and response() from such values.
 template <class T>
 concept Topology = requires(const typename T::Stage& stage, const typename T::Response& response,
                             const StageCoefficients& prototype, Extended value, TMathLib& math,
-                            const Complex& s, Complex& h) {
+                            const Complex& s, Complex& h,
+                            std::span<const double, detail::kPartCount<T>> parts) {
     { T::kName } -> std::convertible_to<std::string_view>;
     { T::kFileStem } -> std::convertible_to<std::string_view>;
     { T::kStageFields } -> std::convertible_to<const StageFields&>;
@@ -66,6 +76,9 @@ concept Topology = requires(const typename T::Stage& stage, const typename T::Re
     { T::response(stage) } -> std::same_as<typename T::Response>;
     T::template evaluate<Caller::Any>(math, response, s, h);
     T::template evaluate<Caller::QuietLoop>(math, response, s, h);
+    { T::kParts } -> std::convertible_to<std::span<const PartSpec>>;
+    { T::partValues(stage) } -> std::same_as<std::array<Extended, detail::kPartCount<T>>>;
+    { T::biquad(parts) } -> std::same_as<Biquad>;
 };
 
 // The value a method is given for a stage: the stage's value of the method's field.

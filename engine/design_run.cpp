@@ -1,6 +1,7 @@
 #include "engine/design_run.h"
 
 #include <array>
+#include <span>
 #include <stdexcept>
 
 #include "analysis/report.h"
@@ -44,19 +45,31 @@ void run(const DesignEngine& engine, const DesignTab& tab, int method, FilterFam
     appendReportHeader(tab.report, method);
 
     const int n = stageCount(order);
-    fp::Guard guard;
     const DesignRequest& request = engine.request;
-    for (int i = 0; i < n; ++i) {
-        const StageCoefficients& prototype = engine.tables.Lookup(family, order, i);
-        auto& stage = stages[static_cast<std::size_t>(i)];
-        stage = T::size(method, prototype, request.Omega, givenValue<T>(request, method, i));
-        const StageFigures figures = T::figures(stage);
-        appendStageBlock(tab.report, i, T::componentLines(stage), figures.naturalFrequency,
-                         figures.quality, engine.decimalSeparator);
+    {
+        fp::Guard guard;
+        for (int i = 0; i < n; ++i) {
+            const StageCoefficients& prototype = engine.tables.Lookup(family, order, i);
+            auto& stage = stages[static_cast<std::size_t>(i)];
+            stage = T::size(method, prototype, request.Omega, givenValue<T>(request, method, i));
+            const StageFigures figures = T::figures(stage);
+            appendStageBlock(tab.report, i, T::componentLines(stage), figures.naturalFrequency,
+                             figures.quality, engine.decimalSeparator);
+        }
+
+        CascadeOf<T> cascade{engine.math, stages, n};
+        sweepCascade(engine.math, request.Fc, cascade, tab.response);
     }
 
-    CascadeOf<T> cascade{engine.math, stages, n};
-    sweepCascade(engine.math, request.Fc, cascade, tab.response);
+    // The listener is not ours: it runs as any foreign code does, never under
+    // the run's masked word, even when the run itself is called in a Guard.
+    if (tab.completed) {
+        const DesignParts parts = designParts<T>(
+            request.Fc,
+            std::span<const typename T::Stage>(stages.data(), static_cast<std::size_t>(n)));
+        fp::ForeignCall foreign;
+        tab.completed(parts);
+    }
 }
 
 }  // namespace

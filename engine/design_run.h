@@ -6,6 +6,7 @@
 #include "analysis/plot_series.h"
 #include "analysis/report_sink.h"
 #include "engine/coefficient_tables.h"
+#include "engine/design_parts.h"
 #include "engine/design_request.h"
 #include "engine/topologies.h"
 #include "mathlib/math_lib.h"
@@ -27,6 +28,9 @@ struct DesignTab {
     std::function<void()> readInputs;  // the tab's input reader, filling engine.request
     ReportSink& report;
     ResponseSeries response;  // the design's own series of the tab's two charts
+    // Told of every run that handed over its points, with the sized stages in
+    // double: the companion windows follow the tab's last design through it.
+    std::function<void(const DesignParts&)> completed = {};
 };
 
 // One "Calc": read, header, size and report each stage, sweep. Any arithmetic

@@ -108,6 +108,11 @@ const ChartSeries& TFormMain::phaseSeries(TopologyKind topology) const {
     return *tab(topology).phase;
 }
 
+const TabDesign* TFormMain::lastDesign(TopologyKind topology) const {
+    const std::optional<TabDesign>& design = tab(topology).lastDesign;
+    return design ? &*design : nullptr;
+}
+
 TopologyKind TFormMain::currentTopology() const {
     for (const Tab& t : tabs_) {
         if (t.page == ui_->PageControl1->currentWidget()) {
@@ -134,17 +139,21 @@ void TFormMain::changeEvent(QEvent* event) {
 }
 
 template <typename Handler>
-void TFormMain::handled(Handler&& handler) {
+std::optional<QString> TFormMain::handled(Handler&& handler) {
+    QString text;
     try {
         handler();
+        return std::nullopt;
     } catch (const std::exception& error) {
         // Arithmetic faults and the numeric component's errors (EMathError) above all.
-        dialogs_->showError(errorBoxText(error.what()));
+        text = errorBoxText(error.what());
     } catch (...) {
         // Nothing of ours throws anything else; still, the event loop must never
         // see an exception.
-        dialogs_->showError(errorBoxText("Unknown error"));
+        text = errorBoxText("Unknown error");
     }
+    dialogs_->showError(text);
+    return text;
 }
 
 void TFormMain::runHandled(const std::function<void()>& handler) {
@@ -186,26 +195,35 @@ void TFormMain::GetValuesPS() {
 
 void TFormMain::runMethod(TopologyKind topology, int method, FilterFamily family, int order) {
     Tab& t = tab(topology);
+    TabDesign& design = t.lastDesign.emplace(
+        TabDesign{topology, method, static_cast<FilterFamily>(family), order, {}, {}, {}});
     const DesignEngine engine{*MathLib1, tables_, request_, decimalSeparator_};
     // The run reads the fields through the tab's own reader, GetValuesMF and
     // its like.
     const DesignTab designTab{topology,
                               [this, reader = t.names->reader] { (this->*reader)(); },
                               *t.report,
-                              {*t.gain, *t.phase}};
+                              {*t.gain, *t.phase},
+                              [&design](const DesignParts& parts) { design.parts = parts; }};
     // A run that stops after clearing its series must not leave their old
-    // pictures on the charts.
-    struct Flush {
+    // pictures on the charts; whatever the reader made of the fields belongs
+    // to the run, stopped or not; and a completed run names the tab's files.
+    struct Finish {
         TFormMain& window;
         Tab& t;
-        ~Flush() {
+        TabDesign& design;
+        const DesignRequest& request;
+        ~Finish() {
             t.gain->flush();
             t.phase->flush();
+            design.request = request;
+            if (design.parts) {
+                t.lastCompleted = designSummary(design);
+            }
             window.updateSaveActions();
         }
-    } flush{*this, t};
+    } finish{*this, t, design, request_};
     runDesign(engine, designTab, method, family, order);
-    t.lastDesign = DesignSummary{topology, family, order, request_.Fc};
 }
 
 void TFormMain::MethodMF1(FilterFamily family, int order) {
@@ -263,23 +281,32 @@ void TFormMain::calc(TopologyKind topology) {
     (this->*routine)(family, order);
 }
 
+void TFormMain::calcClicked(TopologyKind topology) {
+    if (const std::optional<QString> stop = handled([&] { calc(topology); })) {
+        if (tab(topology).lastDesign) {
+            tab(topology).lastDesign->stopReason = *stop;
+        }
+    }
+    Q_EMIT designFinished(topology);
+}
+
 void TFormMain::BitBtn1Click() {
     handled([this] { allClear(kindOf<MultipleFeedback>); });
 }
 void TFormMain::BitBtn2Click() {
-    handled([this] { calc(kindOf<MultipleFeedback>); });
+    calcClicked(kindOf<MultipleFeedback>);
 }
 void TFormMain::BitBtn3Click() {
     handled([this] { allClear(kindOf<SallenKey>); });
 }
 void TFormMain::BitBtn4Click() {
-    handled([this] { calc(kindOf<SallenKey>); });
+    calcClicked(kindOf<SallenKey>);
 }
 void TFormMain::BitBtn5Click() {
     handled([this] { allClear(kindOf<Passive>); });
 }
 void TFormMain::BitBtn6Click() {
-    handled([this] { calc(kindOf<Passive>); });
+    calcClicked(kindOf<Passive>);
 }
 
 }  // namespace tessaron

@@ -20,6 +20,7 @@
 #include "ui/dialogs.h"
 #include "ui/memo_report.h"
 #include "ui/result_saver.h"
+#include "ui/tab_design.h"
 
 class QAction;
 class QCustomPlot;
@@ -61,6 +62,10 @@ class TFormMain : public QWidget {
     const DesignRequest& request() const { return request_; }
     const ChartSeries& gainSeries(TopologyKind topology) const;
     const ChartSeries& phaseSeries(TopologyKind topology) const;
+    // The tab's last "Calc", completed or stopped; null before its first.
+    const TabDesign* lastDesign(TopologyKind topology) const;
+    // The topology of the tab in front.
+    TopologyKind currentTopology() const;
 
     void FormCreate();
 
@@ -87,6 +92,10 @@ class TFormMain : public QWidget {
     void saveReport();
     void exportCurves();
 
+  Q_SIGNALS:
+    // At the end of every "Calc" of the tab, after its error box if it stopped.
+    void designFinished(tessaron::TopologyKind topology);
+
   protected:
     void changeEvent(QEvent* event) override;
 
@@ -107,8 +116,10 @@ class TFormMain : public QWidget {
         QPlainTextEdit* memo = nullptr;
         QCustomPlot* gainChart = nullptr;
         QCustomPlot* phaseChart = nullptr;
-        // Names the tab's files.
-        std::optional<DesignSummary> lastDesign;
+        // The last "Calc", completed or stopped.
+        std::optional<TabDesign> lastDesign;
+        // The last completed one, which names the tab's files.
+        std::optional<DesignSummary> lastCompleted;
     };
 
     // Conversion messages of the readers, shown as plain boxes.
@@ -124,21 +135,21 @@ class TFormMain : public QWidget {
     // The application's top-level handler: every handler of the window runs in
     // here, so no exception reaches the event loop; its message goes to an
     // error box and the window carries on.
+    // Returns the error box's text if the handler failed.
     template <typename Handler>
-    void handled(Handler&& handler);
+    std::optional<QString> handled(Handler&& handler);
     // The same for handlers defined in other files of the window.
     void runHandled(const std::function<void()>& handler);
 
     Tab& tab(TopologyKind topology);
     const Tab& tab(TopologyKind topology) const;
-    // The topology of the tab in front.
-    TopologyKind currentTopology() const;
     void setUpTab(Tab& tab, const FormTab& names);
     void readDecimalSeparator();
     void getValues(TopologyKind topology);
     void runMethod(TopologyKind topology, int method, FilterFamily family, int order);
     void allClear(TopologyKind topology);
     void calc(TopologyKind topology);
+    void calcClicked(TopologyKind topology);
 
     // Saving and exporting (form_main_saving.cpp).
     void setUpSaving();

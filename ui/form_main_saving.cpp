@@ -74,8 +74,8 @@ TFormMain::Tab& TFormMain::tabInFront() {
 // Named after the tab's last completed design ("mfb-butterworth-4th-1kHz"),
 // before any design after the tab ("mfb"), with `part` appended ("-gain").
 QString TFormMain::fileStem(const Tab& t, const char* part) const {
-    QString stem = QString::fromStdString(t.lastDesign ? designFileStem(*t.lastDesign)
-                                                       : topologyFileStem(t.names->topology));
+    QString stem = QString::fromStdString(t.lastCompleted ? designFileStem(*t.lastCompleted)
+                                                          : topologyFileStem(t.names->topology));
     if (part != nullptr) {
         stem += '-' + QLatin1String(part);
     }
@@ -86,7 +86,7 @@ void TFormMain::saveReport() {
     runHandled([this] {
         Tab& t = tabInFront();
         // A report typed in before any design still needs a name of its own.
-        saver_.saveReport(*dialogs_, *t.memo, fileStem(t, t.lastDesign ? nullptr : "report"));
+        saver_.saveReport(*dialogs_, *t.memo, fileStem(t, t.lastCompleted ? nullptr : "report"));
     });
 }
 

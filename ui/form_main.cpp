@@ -5,13 +5,16 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <exception>
 #include <stdexcept>
 
 #include "engine/design_run.h"
 #include "engine/request_reader.h"
+#include "ui/build_window.h"
 #include "ui/chart_style.h"
 #include "ui/error_text.h"
 #include "ui/form_tabs.h"
@@ -50,12 +53,24 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
 
     FormCreate();
 
+    // Companion windows act on the tab in front.
+    auto* build = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
+    build->setContext(Qt::WindowShortcut);
+    connect(build, &QShortcut::activated, this, [this] { showBuildWindow(currentTopology()); });
+
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
 }
 
-TFormMain::~TFormMain() = default;
+TFormMain::~TFormMain() {
+    // A Build window takes its series off the charts as it goes, so it goes
+    // before them.
+    for (Tab& t : tabs_) {
+        delete t.build;
+        t.build = nullptr;
+    }
+}
 
 void TFormMain::setUpTab(Tab& t, const FormTab& names) {
     t.names = &names;
@@ -111,6 +126,29 @@ const ChartSeries& TFormMain::phaseSeries(TopologyKind topology) const {
 const TabDesign* TFormMain::lastDesign(TopologyKind topology) const {
     const std::optional<TabDesign>& design = tab(topology).lastDesign;
     return design ? &*design : nullptr;
+}
+
+BuildWindow& TFormMain::showBuildWindow(TopologyKind topology) {
+    Tab& t = tab(topology);
+    if (t.build == nullptr) {
+        t.build = new BuildWindow(*this, topology,
+                                  ui_->PageControl1->tabText(ui_->PageControl1->indexOf(t.page)),
+                                  *t.gainChart, *t.phaseChart);
+    }
+    t.build->show();
+    t.build->raise();
+    t.build->activateWindow();
+    return *t.build;
+}
+
+void TFormMain::addCompanionItems(QMenu& menu, TopologyKind topology) {
+    menu.addSeparator();
+    menu.addAction(tr("Standard Values and Tolerances…"), this,
+                   [this, topology] { showBuildWindow(topology); });
+}
+
+BuildWindow* TFormMain::buildWindow(TopologyKind topology) const {
+    return tab(topology).build;
 }
 
 TopologyKind TFormMain::currentTopology() const {

@@ -23,6 +23,7 @@
 #include "ui/tab_design.h"
 
 class QAction;
+class QMenu;
 class QCustomPlot;
 class QLineEdit;
 class QPlainTextEdit;
@@ -34,6 +35,7 @@ class TFormMain;
 
 namespace tessaron {
 
+class BuildWindow;
 struct DesignEngine;
 struct DesignTab;
 struct FormTab;
@@ -64,6 +66,11 @@ class TFormMain : public QWidget {
     const ChartSeries& phaseSeries(TopologyKind topology) const;
     // The tab's last "Calc", completed or stopped; null before its first.
     const TabDesign* lastDesign(TopologyKind topology) const;
+
+    // The tab's "Build" window, made on first use, shown and raised.
+    BuildWindow& showBuildWindow(TopologyKind topology);
+    // Null until it is first shown.
+    BuildWindow* buildWindow(TopologyKind topology) const;
     // The topology of the tab in front.
     TopologyKind currentTopology() const;
 
@@ -120,6 +127,7 @@ class TFormMain : public QWidget {
         std::optional<TabDesign> lastDesign;
         // The last completed one, which names the tab's files.
         std::optional<DesignSummary> lastCompleted;
+        BuildWindow* build = nullptr;  // a child of the window
     };
 
     // Conversion messages of the readers, shown as plain boxes.
@@ -154,6 +162,8 @@ class TFormMain : public QWidget {
     // Saving and exporting (form_main_saving.cpp).
     void setUpSaving();
     void addSaveItems(Tab& tab);
+    // The companion windows' items of a tab's report and chart menus.
+    void addCompanionItems(QMenu& menu, TopologyKind topology);
     void updateSaveActions();
     Tab& tabInFront();
     QString fileStem(const Tab& tab, const char* part = nullptr) const;

@@ -39,9 +39,10 @@ void TFormMain::setUpSaving() {
 }
 
 void TFormMain::addSaveItems(Tab& t) {
-    addContextMenuItems(*t.memo, [this](QMenu& menu) {
+    addContextMenuItems(*t.memo, [this, topology = t.names->topology](QMenu& menu) {
         updateSaveActions();
         menu.addAction(saveReportAction_);
+        addCompanionItems(menu, topology);
     });
     for (QCustomPlot* chart : {t.gainChart, t.phaseChart}) {
         const char* part = chart == t.gainChart ? "gain" : "phase";
@@ -55,6 +56,7 @@ void TFormMain::addSaveItems(Tab& t) {
             saveChart->setEnabled(design->graph().dataCount() > 0);
             updateSaveActions();
             menu.addAction(exportCurvesAction_);
+            addCompanionItems(menu, t.names->topology);
         });
     }
 }

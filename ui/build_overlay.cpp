@@ -1,0 +1,87 @@
+#include "ui/build_overlay.h"
+
+#include <qcustomplot.h>
+
+#include <QColor>
+#include <vector>
+
+#include "analysis/plot_series.h"
+#include "ui/chart_series.h"
+
+namespace tessaron {
+namespace {
+
+// Apart from the red gain points and the phase chart's default blue.
+const QColor kStandardColour(0, 140, 70);
+const QColor kBandColour(240, 150, 0);
+
+// The libraries' curves as chart points; curves of another length than the
+// frequencies are not drawn at all.
+std::vector<PlotPoint> plotPoints(std::span<const double> frequencies,
+                                  std::span<const double> values) {
+    std::vector<PlotPoint> points;
+    if (values.size() != frequencies.size()) {
+        return points;
+    }
+    points.reserve(values.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        points.push_back({frequencies[i], values[i]});
+    }
+    return points;
+}
+
+// Beside the design's own series, which stays the chart's first: the readout,
+// the range and the run's hand-over keep working on the design's points alone.
+void showLine(QCustomPlot& chart, std::span<const double> frequencies,
+              std::span<const double> values) {
+    if (findSeries(chart, BuildOverlay::kStandardSeries) == nullptr) {
+        addLineSeries(chart, BuildOverlay::kStandardSeries, kStandardColour);
+    }
+    ChartSeries(chart, BuildOverlay::kStandardSeries).setPoints(plotPoints(frequencies, values));
+}
+
+void showBandOn(QCustomPlot& chart, std::span<const double> frequencies,
+                std::span<const double> low, std::span<const double> high) {
+    if (findSeries(chart, BuildOverlay::kBandSeries) == nullptr) {
+        addBand(chart, BuildOverlay::kBandSeries, kBandColour);
+    }
+    ChartBand(chart, BuildOverlay::kBandSeries)
+        .setPoints(plotPoints(frequencies, low), plotPoints(frequencies, high));
+}
+
+void remove(QCustomPlot& chart, const char* name) {
+    if (removeSeries(chart, name)) {
+        chart.replot();
+    }
+}
+
+}  // namespace
+
+BuildOverlay::BuildOverlay(QCustomPlot& gain, QCustomPlot& phase) : gain_(gain), phase_(phase) {}
+
+BuildOverlay::~BuildOverlay() {
+    clear();
+}
+
+void BuildOverlay::showStandard(const ResponseCurves& curves, std::span<const double> frequencies) {
+    showLine(gain_, frequencies, curves.gainDb);
+    showLine(phase_, frequencies, curves.phaseDeg);
+}
+
+void BuildOverlay::showBand(const ToleranceBand& band, std::span<const double> frequencies) {
+    showBandOn(gain_, frequencies, band.gainLowDb, band.gainHighDb);
+    showBandOn(phase_, frequencies, band.phaseLowDeg, band.phaseHighDeg);
+}
+
+void BuildOverlay::clearBand() {
+    remove(gain_, kBandSeries);
+    remove(phase_, kBandSeries);
+}
+
+void BuildOverlay::clear() {
+    clearBand();
+    remove(gain_, kStandardSeries);
+    remove(phase_, kStandardSeries);
+}
+
+}  // namespace tessaron

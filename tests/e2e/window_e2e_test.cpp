@@ -11,8 +11,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <cstdint>
 #include <memory>
@@ -27,6 +29,7 @@
 #include "tests/e2e/box_closer.h"
 #include "tests/engine/fakes.h"
 #include "tests/support/ci_skips.h"
+#include "ui/build_window.h"
 #include "ui/form_main.h"
 #include "ui/form_tabs.h"
 #include "ui/resources.h"
@@ -411,6 +414,36 @@ TEST_P(WindowE2e, AnUnreadableStageFieldWithAGoodFcTakesStageZerosValue) {
         {{tab().method == 1 ? tab().firstMessage : tab().secondMessage, QMessageBox::NoIcon, {}}});
     EXPECT_EQ(memoLines(), tab().report);
     expectChartsOfTheDesign();
+}
+
+TEST_P(WindowE2e, CtrlBAfterADesignOpensTheBuildWindowWithItsBand) {
+    setUpDesign();
+    type(0, "1000");
+    calc();
+    expectBoxes({});
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::ControlModifier);
+    BuildWindow* build = window_->buildWindow(tab().form.topology);
+    ASSERT_NE(build, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(build));
+    auto& pages = named<QTabWidget>("PageControl1");
+    EXPECT_EQ(build->windowTitle(),
+              QString("Tessaron — Build, ") +
+                  pages.tabText(pages.indexOf(&named<QWidget>(tab().form.page))));
+    if (build->bandRunning()) {
+        QSignalSpy shown(build, &BuildWindow::bandShown);
+        ASSERT_TRUE(shown.wait(20000));
+    }
+    ASSERT_TRUE(build->band().has_value());
+    EXPECT_EQ(build->findChild<QTableWidget*>("Table")->rowCount(),
+              static_cast<int>(build->tableText().count('\n')) - 2);
+    // The design's own report, points and control word are as without it.
+    EXPECT_EQ(memoLines(), tab().report);
+    expectChartsOfTheDesign();
+    EXPECT_TRUE(x87::sameControlWord(x87::readControlWord(), kProgramWord))
+        << std::hex << x87::readControlWord();
+    build->close();
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabs, WindowE2e, ::testing::Values(kMultiFeedback, kSallenKey, kPassive),

@@ -7,19 +7,23 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cstdio>
 
 #include <qcustomplot.h>
 
 #include "mathlib/fp_guard.h"
+#include "ui/build_window.h"
 #include "ui/form_main.h"
 #include "ui/form_tabs.h"
 #include "ui/resources.h"
@@ -156,6 +160,31 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no save dialog to grab\n");
         return 1;
     }
+
+    // The first tab's Build window with the band on the tab's charts, the two
+    // side by side in one picture.
+    window.findChild<QLineEdit*>(first.fc)->setText("1000");
+    window.findChild<QPushButton*>(first.calc)->click();
+    tessaron::BuildWindow& build = window.showBuildWindow(first.topology);
+    if (build.bandRunning()) {
+        QSignalSpy shown(&build, &tessaron::BuildWindow::bandShown);
+        shown.wait(20000);
+    }
+    QTest::qWait(200);
+    const QPixmap tab = window.grab();
+    const QPixmap companion = build.grab();
+    QPixmap both(tab.width() + companion.width(), std::max(tab.height(), companion.height()));
+    both.fill(Qt::white);
+    {
+        QPainter painter(&both);
+        painter.drawPixmap(0, 0, tab);
+        painter.drawPixmap(tab.width(), 0, companion);
+    }
+    if (!both.save(output.filePath("build_window.png"))) {
+        std::fprintf(stderr, "cannot write build_window.png\n");
+        return 1;
+    }
+    build.close();
 
     // An unreadable fc: its message box, then the error box of the division by
     // zero that follows, grabbed while it is up, then the window behind it.

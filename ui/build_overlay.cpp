@@ -3,6 +3,7 @@
 #include <qcustomplot.h>
 
 #include <QColor>
+#include <cmath>
 #include <vector>
 
 #include "analysis/plot_series.h"
@@ -30,23 +31,36 @@ std::vector<PlotPoint> plotPoints(std::span<const double> frequencies,
     return points;
 }
 
+// The displayed phase wraps by a whole turn where it passes -180 degrees; a
+// line joining the two sides would draw a vertical stroke the circuit does not
+// have, so the curve goes to the chart in pieces that end there. Neighbours on
+// the grid are never half a turn apart otherwise.
+CurvePieces phasePieces(std::span<const double> frequencies, std::span<const double> degrees) {
+    constexpr double kHalfTurn = 180;
+    CurvePieces pieces(1);
+    for (const PlotPoint& point : plotPoints(frequencies, degrees)) {
+        if (!pieces.back().empty() && std::abs(point.y - pieces.back().back().y) > kHalfTurn) {
+            pieces.emplace_back();
+        }
+        pieces.back().push_back(point);
+    }
+    return pieces;
+}
+
 // Beside the design's own series, which stays the chart's first: the readout,
 // the range and the run's hand-over keep working on the design's points alone.
-void showLine(QCustomPlot& chart, std::span<const double> frequencies,
-              std::span<const double> values) {
+void showLine(QCustomPlot& chart, const CurvePieces& pieces) {
     if (findSeries(chart, BuildOverlay::kStandardSeries) == nullptr) {
         addLineSeries(chart, BuildOverlay::kStandardSeries, kStandardColour);
     }
-    ChartSeries(chart, BuildOverlay::kStandardSeries).setPoints(plotPoints(frequencies, values));
+    ChartSeries(chart, BuildOverlay::kStandardSeries).setPieces(pieces);
 }
 
-void showBandOn(QCustomPlot& chart, std::span<const double> frequencies,
-                std::span<const double> low, std::span<const double> high) {
+void showBandOn(QCustomPlot& chart, const CurvePieces& low, const CurvePieces& high) {
     if (findSeries(chart, BuildOverlay::kBandSeries) == nullptr) {
         addBand(chart, BuildOverlay::kBandSeries, kBandColour);
     }
-    ChartBand(chart, BuildOverlay::kBandSeries)
-        .setPoints(plotPoints(frequencies, low), plotPoints(frequencies, high));
+    ChartBand(chart, BuildOverlay::kBandSeries).setPieces(low, high);
 }
 
 void remove(QCustomPlot& chart, const char* name) {
@@ -64,13 +78,15 @@ BuildOverlay::~BuildOverlay() {
 }
 
 void BuildOverlay::showStandard(const ResponseCurves& curves, std::span<const double> frequencies) {
-    showLine(gain_, frequencies, curves.gainDb);
-    showLine(phase_, frequencies, curves.phaseDeg);
+    showLine(gain_, {plotPoints(frequencies, curves.gainDb)});
+    showLine(phase_, phasePieces(frequencies, curves.phaseDeg));
 }
 
 void BuildOverlay::showBand(const ToleranceBand& band, std::span<const double> frequencies) {
-    showBandOn(gain_, frequencies, band.gainLowDb, band.gainHighDb);
-    showBandOn(phase_, frequencies, band.phaseLowDeg, band.phaseHighDeg);
+    showBandOn(gain_, {plotPoints(frequencies, band.gainLowDb)},
+               {plotPoints(frequencies, band.gainHighDb)});
+    showBandOn(phase_, phasePieces(frequencies, band.phaseLowDeg),
+               phasePieces(frequencies, band.phaseHighDeg));
 }
 
 void BuildOverlay::clearBand() {

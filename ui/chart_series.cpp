@@ -4,6 +4,7 @@
 #include <QPen>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <utility>
 
@@ -51,6 +52,23 @@ QVector<QCPGraphData> graphData(const QCPGraph& graph, const std::vector<PlotPoi
     const auto byKey = [](const QCPGraphData& a, const QCPGraphData& b) { return a.key < b.key; };
     if (!std::is_sorted(data.cbegin(), data.cend(), byKey)) {
         std::stable_sort(data.begin(), data.end(), byKey);
+    }
+    return data;
+}
+
+// The pieces as graphData keeps each, with a point without a value between two
+// of them: the one place a line or a fill is broken on purpose.
+QVector<QCPGraphData> piecewiseData(const QCPGraph& graph, const CurvePieces& pieces) {
+    QVector<QCPGraphData> data;
+    for (const std::vector<PlotPoint>& piece : pieces) {
+        const QVector<QCPGraphData> part = graphData(graph, piece);
+        if (part.isEmpty()) {
+            continue;
+        }
+        if (!data.isEmpty()) {
+            data.append(QCPGraphData(part.front().key, std::numeric_limits<double>::quiet_NaN()));
+        }
+        data.append(part);
     }
     return data;
 }
@@ -144,6 +162,16 @@ void ChartSeries::doSetPoints(std::vector<PlotPoint> points) {
     stale_ = false;
 }
 
+void ChartSeries::setPieces(const CurvePieces& pieces) {
+    graph_->data()->set(piecewiseData(*graph_, pieces), true);
+    points_.clear();
+    for (const std::vector<PlotPoint>& piece : pieces) {
+        points_.insert(points_.end(), piece.begin(), piece.end());
+    }
+    redraw(chart_, *graph_);
+    stale_ = false;
+}
+
 void ChartSeries::flush() {
     if (stale_) {
         redraw(chart_, *graph_);
@@ -167,8 +195,12 @@ void ChartBand::clear() {
 }
 
 void ChartBand::setPoints(std::vector<PlotPoint> lower, std::vector<PlotPoint> upper) {
-    lower_->data()->set(graphData(*lower_, lower), true);
-    upper_->data()->set(graphData(*upper_, upper), true);
+    setPieces(CurvePieces{std::move(lower)}, CurvePieces{std::move(upper)});
+}
+
+void ChartBand::setPieces(const CurvePieces& lower, const CurvePieces& upper) {
+    lower_->data()->set(piecewiseData(*lower_, lower), true);
+    upper_->data()->set(piecewiseData(*upper_, upper), true);
     redraw(chart_, *upper_);
 }
 

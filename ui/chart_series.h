@@ -17,6 +17,11 @@ namespace tessaron {
 // others (reference curves, bands) are drawn within that range, and can come
 // and go without moving it.
 
+// A curve in pieces, in ascending order of frequency: the chart does not join
+// the end of one piece to the start of the next (where a displayed phase
+// wraps, say).
+using CurvePieces = std::vector<std::vector<PlotPoint>>;
+
 // The series named `name`, or null.
 QCPGraph* findSeries(const QCustomPlot& chart, const QString& name);
 
@@ -42,6 +47,9 @@ class ChartSeries : public PlotSeries {
   public:
     // The chart must have a series of that name.
     ChartSeries(QCustomPlot& chart, const QString& name);
+
+    // A line series in pieces, each filtered as a run's points are.
+    void setPieces(const CurvePieces& pieces);
 
     // Redraws a series that a run cleared but stopped before filling.
     void flush();
@@ -74,6 +82,8 @@ class ChartBand {
 
     void clear();
     void setPoints(std::vector<PlotPoint> lower, std::vector<PlotPoint> upper);
+    // Edges in pieces; the fill breaks where they do.
+    void setPieces(const CurvePieces& lower, const CurvePieces& upper);
 
     QCPGraph& upper() const { return *upper_; }
     QCPGraph& lower() const { return *lower_; }

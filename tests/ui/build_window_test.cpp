@@ -11,6 +11,8 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -228,15 +230,6 @@ TEST_F(BuildWindowTest, TheControlWordOfTheExactPathStays) {
         << std::hex << x87::readControlWord();
 }
 
-const QCPGraph* findSeries(const QCustomPlot& chart, const QString& name) {
-    for (int i = 0; i < chart.graphCount(); ++i) {
-        if (chart.graph(i)->name() == name) {
-            return chart.graph(i);
-        }
-    }
-    return nullptr;
-}
-
 // The points of a chart's series, in the order the chart keeps them.
 std::vector<std::pair<double, double>> pointsOf(const QCPGraph& graph) {
     std::vector<std::pair<double, double>> points;
@@ -268,16 +261,51 @@ TEST_F(BuildWindowTest, DrawsTheStandardCurveInsideTheBandOnTheTabsCharts) {
             const auto line = pointsOf(*standard);
             const auto high = pointsOf(*upper);
             const auto low = pointsOf(*upper->channelFillGraph());
-            ASSERT_EQ(line.size(), 10000u);
+            // Every frequency of the grid, plus a break where the phase wraps.
+            ASSERT_GE(line.size(), 10000u);
+            ASSERT_LE(line.size(), 10008u);
             ASSERT_EQ(high.size(), line.size());
             ASSERT_EQ(low.size(), line.size());
-            for (std::size_t i = 0; i < line.size(); i += 97) {
+            for (std::size_t i = 0; i < line.size(); ++i) {
                 EXPECT_EQ(low[i].first, line[i].first);
+                EXPECT_EQ(high[i].first, line[i].first);
+                if (std::isnan(line[i].second)) {
+                    // The band breaks where the line does.
+                    EXPECT_TRUE(std::isnan(low[i].second) && std::isnan(high[i].second)) << i;
+                    continue;
+                }
                 EXPECT_LE(low[i].second, line[i].second) << i;
                 EXPECT_GE(high[i].second, line[i].second) << i;
+                // No stroke across the chart where the displayed phase wraps.
+                if (i > 0 && !std::isnan(line[i - 1].second)) {
+                    EXPECT_LE(std::abs(line[i].second - line[i - 1].second), 180) << i;
+                }
             }
         }
     }
+}
+
+// At order 4 the multiple-feedback phase passes -180 degrees near fc and the
+// displayed phase wraps there: the line and the band break instead of joining
+// the two sides.
+TEST_F(BuildWindowTest, TheStandardPhaseBreaksWhereTheDisplayedPhaseWraps) {
+    const BuildTab& mf = kTabs[0];
+    radio(mf.form().orders[1]).click();
+    calc(mf, "1000", mf.first0);
+    BuildWindow& build = window->showBuildWindow(mf.topology);
+    waitForBand(build);
+    const QCPGraph* standard =
+        findSeries(chart(*window, mf.form().phase.chart), BuildOverlay::kStandardSeries);
+    ASSERT_NE(standard, nullptr);
+    const auto line = pointsOf(*standard);
+    const auto gap = std::find_if(line.begin(), line.end(),
+                                  [](const auto& point) { return std::isnan(point.second); });
+    ASSERT_NE(gap, line.end());
+    EXPECT_EQ(line.size(), 10001u);
+    // Just past 1 kHz, with the two sides half a turn apart or more.
+    EXPECT_GT(gap->first, 900.0);
+    EXPECT_LT(gap->first, 1100.0);
+    EXPECT_GE(std::abs((gap + 1)->second - (gap - 1)->second), 180);
 }
 
 TEST_F(BuildWindowTest, ClosingRemovesWhatItAddedToTheCharts) {

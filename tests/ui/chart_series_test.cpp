@@ -192,6 +192,40 @@ TEST_F(ChartSeriesTest, ABandIsFilledBetweenItsEdgesBehindTheOtherSeries) {
     EXPECT_THROW(ChartBand(chart, "Series1"), std::invalid_argument);
 }
 
+// Where a displayed phase wraps, a curve is handed over in pieces: the line and
+// the band's fill break between two pieces, and only there; a point without a
+// value inside a piece is still left out, not taken for a break.
+TEST_F(ChartSeriesTest, PiecesBreakTheLineAndTheFillOnlyBetweenThem) {
+    const CurvePieces line{
+        {{10, 170}, {20, 179}}, {}, {{30, -179}, {40, std::nan("")}, {50, -170}}};
+    const auto valuesOf = [](const QCPGraph& graph) {
+        std::vector<double> values;
+        for (auto it = graph.data()->constBegin(); it != graph.data()->constEnd(); ++it) {
+            values.push_back(it->value);
+        }
+        return values;
+    };
+    const auto expectBrokenOnce = [&](const QCPGraph& graph, const std::vector<double>& shown) {
+        EXPECT_EQ(keysOf(graph), (std::vector<double>{10, 20, 30, 30, 50}));
+        const std::vector<double> values = valuesOf(graph);
+        ASSERT_EQ(values.size(), 5u);
+        EXPECT_TRUE(std::isnan(values[2]));
+        EXPECT_EQ((std::vector<double>{values[0], values[1], values[3], values[4]}), shown);
+    };
+
+    addLineSeries(chart, "Reference", Qt::green);
+    ChartSeries reference(chart, "Reference");
+    reference.setPieces(line);
+    expectBrokenOnce(reference.graph(), {170, 179, -179, -170});
+
+    addBand(chart, "Tolerance", Qt::blue);
+    ChartBand band(chart, "Tolerance");
+    band.setPieces({{{10, 160}, {20, 175}}, {{30, -185}, {50, -175}}},
+                   {{{10, 180}, {20, 185}}, {{30, -170}, {50, -165}}});
+    expectBrokenOnce(band.lower(), {160, 175, -185, -175});
+    expectBrokenOnce(band.upper(), {180, 185, -170, -165});
+}
+
 TEST(TimeChart, KeepsPointsAtAndBeforeTimeZeroOnALinearAxis) {
     QCustomPlot chart;
     chart.resize(339, 210);

@@ -6,6 +6,7 @@
 
 #include "analysis/report.h"
 #include "analysis/sweep.h"
+#include "engine/sized_stages.h"
 #include "mathlib/fp_guard.h"
 
 namespace tessaron {
@@ -15,7 +16,7 @@ namespace {
 template <Topology T>
 class CascadeOf {
   public:
-    using Stages = std::array<typename T::Stage, kMaxStages>;
+    using Stages = StageArray<T>;
     CascadeOf(TMathLib& math, const Stages& stages, int count)
         : math_(math), stages_(stages), count_(count) {}
 
@@ -40,22 +41,21 @@ class CascadeOf {
 template <Topology T>
 void run(const DesignEngine& engine, const DesignTab& tab, int method, FilterFamily family,
          int order) {
-    std::array<typename T::Stage, kMaxStages> stages{};
+    StageArray<T> stages{};
     tab.readInputs();
     appendReportHeader(tab.report, method);
 
-    const int n = stageCount(order);
     const DesignRequest& request = engine.request;
+    int n = 0;
     {
         fp::Guard guard;
-        for (int i = 0; i < n; ++i) {
-            const StageCoefficients& prototype = engine.tables.Lookup(family, order, i);
-            auto& stage = stages[static_cast<std::size_t>(i)];
-            stage = T::size(method, prototype, request.Omega, givenValue<T>(request, method, i));
-            const StageFigures figures = T::figures(stage);
-            appendStageBlock(tab.report, i, T::componentLines(stage), figures.naturalFrequency,
-                             figures.quality, engine.decimalSeparator);
-        }
+        n = sizeStages<T>(engine.tables, request, method, family, order, stages,
+                          [&](int i, const typename T::Stage& stage) {
+                              const StageFigures figures = T::figures(stage);
+                              appendStageBlock(tab.report, i, T::componentLines(stage),
+                                               figures.naturalFrequency, figures.quality,
+                                               engine.decimalSeparator);
+                          });
 
         CascadeOf<T> cascade{engine.math, stages, n};
         sweepCascade(engine.math, request.Fc, cascade, tab.response);

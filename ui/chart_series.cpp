@@ -73,11 +73,7 @@ QVector<QCPGraphData> piecewiseData(const QCPGraph& graph, const CurvePieces& pi
     return data;
 }
 
-// After `changed` got new points. Only the first series moves the range.
-void redraw(QCustomPlot& chart, const QCPGraph& changed) {
-    if (chart.graph(0) == &changed) {
-        autoScale(chart);
-    }
+void replotReading(QCustomPlot& chart) {
     if (ChartInteraction* interaction = ChartInteraction::of(chart)) {
         // A readout left up over the old points would read them still.
         interaction->refreshReadout();
@@ -85,7 +81,24 @@ void redraw(QCustomPlot& chart, const QCPGraph& changed) {
     chart.replot();
 }
 
+// After `changed` got new points. Only the first series moves the range.
+void redraw(QCustomPlot& chart, const QCPGraph& changed) {
+    if (chart.graph(0) == &changed) {
+        autoScale(chart);
+    }
+    replotReading(chart);
+}
+
 }  // namespace
+
+void setSeriesPoints(QCPGraph& graph, const std::vector<PlotPoint>& points) {
+    graph.data()->set(graphData(graph, points), true);
+}
+
+void redraw(QCustomPlot& chart) {
+    autoScale(chart);
+    replotReading(chart);
+}
 
 QCPGraph* findSeries(const QCustomPlot& chart, const QString& name) {
     for (int i = 0; i < chart.graphCount(); ++i) {
@@ -156,7 +169,7 @@ void ChartSeries::doClear() {
 }
 
 void ChartSeries::doSetPoints(std::vector<PlotPoint> points) {
-    graph_->data()->set(graphData(*graph_, points), true);
+    setSeriesPoints(*graph_, points);
     points_ = std::move(points);
     redraw(chart_, *graph_);
     stale_ = false;

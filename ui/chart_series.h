@@ -42,6 +42,15 @@ QCPGraph& addBand(QCustomPlot& chart, const QString& name, const QColor& colour)
 // there was one. The chart is redrawn at the next replot.
 bool removeSeries(QCustomPlot& chart, const QString& name);
 
+// Hands `graph` the points as ChartSeries does, leaving out those that have no
+// place, but without redrawing: for a chart given several series at once and
+// redrawn once after them.
+void setSeriesPoints(QCPGraph& graph, const std::vector<PlotPoint>& points);
+
+// Shows the chart's series as they are now: the range set by autoScale, the
+// readout read again, the chart replotted.
+void redraw(QCustomPlot& chart);
+
 // A named series as a sweep or a study fills it.
 class ChartSeries : public PlotSeries {
   public:

@@ -27,6 +27,10 @@ constexpr double kValueRangeWidening = 1.08;
 
 constexpr int kAxisLabelPixels = 9;
 
+// The chart's RangeOver, kept on the chart itself so that whoever rescales it
+// (a new design, the user's reset of the zoom) covers the same series.
+const char* const kRangeOverProperty = "tessaronRangeOver";
+
 // Light enough not to compete with the points, the sub-grid lighter still; the
 // 0 dB and 0° lines a little darker, as they are what the eye measures from.
 const QColor kGridColour(215, 215, 215);
@@ -41,6 +45,7 @@ int percentOf(int length, int percent) {
 
 void setUpHouseChart(QCustomPlot& chart, const ChartLook& look) {
     chart.setBackground(Qt::white);
+    chart.setProperty(kRangeOverProperty, static_cast<int>(look.range));
     chart.legend->setVisible(false);
     chart.plotLayout()->setMargins(QMargins(percentOf(chart.width(), kMarginLeftPercent),
                                             percentOf(chart.height(), kMarginTopPercent),
@@ -93,10 +98,21 @@ void setUpChart(QCustomPlot& chart, ChartQuantity quantity, const QString& serie
 }
 
 void autoScale(QCustomPlot& chart) {
-    if (chart.graphCount() == 0 || chart.graph(0)->data()->isEmpty()) {
-        return;
+    if (chart.property(kRangeOverProperty).toInt() == static_cast<int>(RangeOver::AllSeries)) {
+        bool anyPoint = false;
+        for (int i = 0; i < chart.graphCount(); ++i) {
+            anyPoint = anyPoint || !chart.graph(i)->data()->isEmpty();
+        }
+        if (!anyPoint) {
+            return;
+        }
+        chart.rescaleAxes(true);
+    } else {
+        if (chart.graphCount() == 0 || chart.graph(0)->data()->isEmpty()) {
+            return;
+        }
+        chart.graph(0)->rescaleAxes();
     }
-    chart.graph(0)->rescaleAxes();
     QCPAxis& keys = *chart.xAxis;
     if (keys.scaleType() == QCPAxis::stLogarithmic) {
         // Widened about the geometric centre: about the arithmetic one, the room

@@ -14,6 +14,11 @@ namespace tessaron {
 // tabs, or time in seconds on a linear one.
 enum class KeyAxis { Frequency, Time };
 
+// What the automatic range covers: the first series alone, as on a tab, where
+// further series (references, bands) are drawn within the design's range; or
+// every series, where they are peers, such as one family beside another.
+enum class RangeOver { FirstSeries, AllSeries };
+
 // What sets one chart of the house apart from another.
 struct ChartLook {
     QString title;
@@ -21,6 +26,7 @@ struct ChartLook {
     // Null for evenly spaced ticks.
     QSharedPointer<QCPAxisTicker> valueTicker;
     ReadoutFormat readout;
+    RangeOver range = RangeOver::FirstSeries;
 };
 
 // Gives a chart the house look: white, the title at the top left in the
@@ -41,6 +47,8 @@ void setUpChart(QCustomPlot& chart, ChartQuantity quantity, const QString& serie
 // Scales both axes over the points of the chart's first series (the design's),
 // with room at the edges so that points there stay whole; further series are
 // drawn within that range. A chart whose first series is empty keeps its range.
+// A chart whose look ranges over all series scales over all of them instead,
+// and keeps its range only when none has a point.
 void autoScale(QCustomPlot& chart);
 
 // Keeps the key axes of two charts on the same range, whichever of them the

@@ -241,5 +241,29 @@ TEST(TimeChart, KeepsPointsAtAndBeforeTimeZeroOnALinearAxis) {
     EXPECT_NEAR(keys.lower + keys.upper, 0, 1e-12);
 }
 
+// Where the series are peers, the range covers every one of them, whether a
+// new hand-over or the user's reset sets it; points without a place stay out.
+TEST(PeerSeriesChart, TheRangeCoversEverySeries) {
+    QCustomPlot chart;
+    chart.resize(339, 210);
+    setUpHouseChart(chart, {"<Step>", KeyAxis::Time, nullptr, nullptr, RangeOver::AllSeries});
+    QCPGraph& first = addLineSeries(chart, "First", Qt::black);
+    QCPGraph& second = addLineSeries(chart, "Second", Qt::red);
+    const QCPRange untouched = chart.yAxis->range();
+    redraw(chart);
+    EXPECT_EQ(chart.yAxis->range(), untouched);
+
+    setSeriesPoints(first, {{0, 0}, {1e-3, 1}});
+    setSeriesPoints(second, {{0, 0}, {2e-3, 1.2}, {3e-3, std::nan("")}});
+    redraw(chart);
+    EXPECT_EQ(second.dataCount(), 2);
+    EXPECT_GT(chart.xAxis->range().upper, 2e-3);
+    EXPECT_GT(chart.yAxis->range().upper, 1.2);
+
+    chart.xAxis->setRange(0, 1e-4);
+    ChartInteraction::of(chart)->resetRange();
+    EXPECT_GT(chart.xAxis->range().upper, 2e-3);
+}
+
 }  // namespace
 }  // namespace tessaron

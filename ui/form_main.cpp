@@ -19,6 +19,7 @@
 #include "ui/error_text.h"
 #include "ui/form_tabs.h"
 #include "ui/resources.h"
+#include "ui/response_window.h"
 #include "ui_form_main.h"
 
 namespace tessaron {
@@ -57,6 +58,10 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
     auto* build = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
     build->setContext(Qt::WindowShortcut);
     connect(build, &QShortcut::activated, this, [this] { showBuildWindow(currentTopology()); });
+    auto* response = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
+    response->setContext(Qt::WindowShortcut);
+    connect(response, &QShortcut::activated, this,
+            [this] { showResponseWindow(currentTopology()); });
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -65,10 +70,12 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
 
 TFormMain::~TFormMain() {
     // A Build window takes its series off the charts as it goes, so it goes
-    // before them.
+    // before them; a Response window reads the tables, so it goes before them.
     for (Tab& t : tabs_) {
         delete t.build;
         t.build = nullptr;
+        delete t.response;
+        t.response = nullptr;
     }
 }
 
@@ -131,9 +138,7 @@ const TabDesign* TFormMain::lastDesign(TopologyKind topology) const {
 BuildWindow& TFormMain::showBuildWindow(TopologyKind topology) {
     Tab& t = tab(topology);
     if (t.build == nullptr) {
-        t.build = new BuildWindow(*this, topology,
-                                  ui_->PageControl1->tabText(ui_->PageControl1->indexOf(t.page)),
-                                  *t.gainChart, *t.phaseChart);
+        t.build = new BuildWindow(*this, topology, tabCaption(t), *t.gainChart, *t.phaseChart);
     }
     t.build->show();
     t.build->raise();
@@ -141,14 +146,45 @@ BuildWindow& TFormMain::showBuildWindow(TopologyKind topology) {
     return *t.build;
 }
 
+ResponseWindow& TFormMain::showResponseWindow(TopologyKind topology) {
+    Tab& t = tab(topology);
+    if (t.response == nullptr) {
+        t.response = new ResponseWindow(
+            tables_, tabCaption(t), [this, topology] { return lastDesign(topology); }, this);
+        // It follows its tab's "Calc"s while it is shown, and catches up when
+        // it is shown again.
+        connect(this, &TFormMain::designFinished, t.response,
+                [this, response = t.response, topology](TopologyKind finished) {
+                    if (finished == topology && response->isVisible()) {
+                        handled([response] { response->refresh(); });
+                    }
+                });
+    }
+    handled([&t] { t.response->refresh(); });
+    t.response->show();
+    t.response->raise();
+    t.response->activateWindow();
+    return *t.response;
+}
+
 void TFormMain::addCompanionItems(QMenu& menu, TopologyKind topology) {
     menu.addSeparator();
     menu.addAction(tr("Standard Values and Tolerances…"), this,
                    [this, topology] { showBuildWindow(topology); });
+    menu.addAction(tr("Delay and Step Response…"), this,
+                   [this, topology] { showResponseWindow(topology); });
 }
 
 BuildWindow* TFormMain::buildWindow(TopologyKind topology) const {
     return tab(topology).build;
+}
+
+ResponseWindow* TFormMain::responseWindow(TopologyKind topology) const {
+    return tab(topology).response;
+}
+
+QString TFormMain::tabCaption(const Tab& t) const {
+    return ui_->PageControl1->tabText(ui_->PageControl1->indexOf(t.page));
 }
 
 TopologyKind TFormMain::currentTopology() const {

@@ -36,6 +36,7 @@ class TFormMain;
 namespace tessaron {
 
 class BuildWindow;
+class ResponseWindow;
 struct DesignEngine;
 struct DesignTab;
 struct FormTab;
@@ -71,6 +72,10 @@ class TFormMain : public QWidget {
     BuildWindow& showBuildWindow(TopologyKind topology);
     // Null until it is first shown.
     BuildWindow* buildWindow(TopologyKind topology) const;
+    // The tab's "Response" window, made on first use, shown and raised.
+    ResponseWindow& showResponseWindow(TopologyKind topology);
+    // Null until it is first shown.
+    ResponseWindow* responseWindow(TopologyKind topology) const;
     // The topology of the tab in front.
     TopologyKind currentTopology() const;
 
@@ -127,7 +132,8 @@ class TFormMain : public QWidget {
         std::optional<TabDesign> lastDesign;
         // The last completed one, which names the tab's files.
         std::optional<DesignSummary> lastCompleted;
-        BuildWindow* build = nullptr;  // a child of the window
+        BuildWindow* build = nullptr;        // a child of the window
+        ResponseWindow* response = nullptr;  // a child of the window
     };
 
     // Conversion messages of the readers, shown as plain boxes.
@@ -152,6 +158,8 @@ class TFormMain : public QWidget {
     Tab& tab(TopologyKind topology);
     const Tab& tab(TopologyKind topology) const;
     void setUpTab(Tab& tab, const FormTab& names);
+    // The text on the tab, as the companion windows' captions name it.
+    QString tabCaption(const Tab& tab) const;
     void readDecimalSeparator();
     void getValues(TopologyKind topology);
     void runMethod(TopologyKind topology, int method, FilterFamily family, int order);

@@ -132,7 +132,7 @@ void ResponseWindow::refresh() {
     try {
         const SizedDesign sized{design->topology, design->method,  design->family,
                                 design->order,    design->request, *design->parts};
-        show(delayAndStepOfFamilies(tables_, sized, compare_->isChecked()));
+        showFamilies(delayAndStepOfFamilies(tables_, sized, compare_->isChecked()));
     } catch (const std::exception& error) {
         showNothing(QStringLiteral("Cannot show the delay and step response: ") +
                     QString::fromUtf8(error.what()));
@@ -155,7 +155,7 @@ void ResponseWindow::showNothing(const QString& why) {
     message_->setText(why);
 }
 
-void ResponseWindow::show(const std::vector<FamilyDelayAndStep>& families) {
+void ResponseWindow::showFamilies(const std::vector<FamilyDelayAndStep>& families) {
     clearCharts();
     const QLocale locale;
     figures_->setColumnCount(static_cast<int>(families.size()));

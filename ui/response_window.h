@@ -39,7 +39,7 @@ class ResponseWindow : public QWidget {
     QString message() const;
 
   private:
-    void show(const std::vector<FamilyDelayAndStep>& families);
+    void showFamilies(const std::vector<FamilyDelayAndStep>& families);
     void showNothing(const QString& why);
     void clearCharts();
 

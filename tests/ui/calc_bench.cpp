@@ -3,6 +3,7 @@
 
 #include <qcustomplot.h>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include "ui/form_main.h"
 #include "ui/form_tabs.h"
 #include "ui/resources.h"
+#include "ui/response_window.h"
 
 namespace {
 
@@ -74,8 +76,29 @@ void chartHandOver(benchmark::State& state) {
     }
 }
 
+// What the Response window adds to a "Calc" of its tab: reading the design,
+// delay and step (of all three families when compared), the figures and both
+// charts replotted. Measured on its own so the click's share stays apart.
+void responseFollows(benchmark::State& state, bool compare) {
+    const auto topology = tessaron::kindOf<tessaron::SallenKey>;
+    const tessaron::FormTab& tab = tessaron::formTab(topology);
+    tessaron::TFormMain window;
+    window.show();
+    window.findChild<QLineEdit*>(tab.fc)->setText("1000");
+    window.findChild<QLineEdit*>(tab.first[0])->setText("10000");
+    window.findChild<QRadioButton*>(tab.orders[2])->setChecked(true);
+    window.findChild<QPushButton*>(tab.calc)->click();
+    tessaron::ResponseWindow& response = window.showResponseWindow(topology);
+    response.compareBox().setChecked(compare);
+    for (auto _ : state) {
+        response.refresh();
+    }
+}
+
 }  // namespace
 
+BENCHMARK_CAPTURE(responseFollows, Order8Alone, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(responseFollows, Order8Compared, true)->Unit(benchmark::kMillisecond);
 BENCHMARK(chartHandOver)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(calcClick, MultiFeedbackOrder8, tessaron::kindOf<tessaron::MultipleFeedback>,
                   "10000")

@@ -90,6 +90,7 @@ ResponseWindow::ResponseWindow(const CoefficientTables& tables, const QString& t
     figures_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     figures_->setSelectionMode(QAbstractItemView::ContiguousSelection);
     figures_->setFocusPolicy(Qt::NoFocus);
+    figures_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     figures_->setRowCount(static_cast<int>(figureNames().size()));
     figures_->setVerticalHeaderLabels(figureNames());
     figures_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -190,6 +191,11 @@ void ResponseWindow::showFamilies(const std::vector<FamilyDelayAndStep>& familie
     redraw(*delayChart_);
     redraw(*stepChart_);
     message_->setText(reasons.join('\n'));
+    // Every column whole beside the charts: the figures are read side by side.
+    figures_->resizeColumnsToContents();
+    figures_->setMinimumWidth(figures_->verticalHeader()->sizeHint().width() +
+                              figures_->horizontalHeader()->length() + 2 * figures_->frameWidth() +
+                              4);
 }
 
 }  // namespace tessaron

@@ -2,6 +2,7 @@
 // a desktop: screenshots OUTPUT_DIR (run under Xvfb or the offscreen platform).
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -27,6 +28,7 @@
 #include "ui/form_main.h"
 #include "ui/form_tabs.h"
 #include "ui/resources.h"
+#include "ui/response_window.h"
 
 namespace {
 
@@ -124,6 +126,15 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
+
+    // The Sallen-Key design's Response window with the three families compared.
+    const auto compared = kindOf<tessaron::SallenKey>;
+    tessaron::ResponseWindow& response = window.showResponseWindow(compared);
+    response.compareBox().setChecked(true);
+    if (!QTest::qWaitForWindowExposed(&response) || !save(response, output, "response")) {
+        return 1;
+    }
+    response.hide();
 
     // The first tab's gain chart read at 1 kHz, then both its charts zoomed in
     // around 1 kHz and the phase read there too.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/size_design.h"
+#include "tests/support/design_at_1khz.h"
 
 namespace tessaron {
 namespace {
@@ -14,10 +15,7 @@ class FamilyComparisonTest : public ::testing::Test {
   protected:
     void SetUp() override {
         tables.Fill();
-        request.Fc = 1000;
-        request.Omega = request.Fc * 6.283185307179586477L;
-        request.GivenResistance.fill(10e3L);
-        request.GivenCapacitance.fill(10e-9L);
+        request = testing::requestAt1kHz();
     }
 
     std::vector<FamilyDelayAndStep> compare(FilterFamily family, const DesignParts& parts,

@@ -8,6 +8,7 @@
 
 #include "analysis/biquad.h"
 #include "mathlib/x87.h"
+#include "tests/support/design_at_1khz.h"
 
 namespace tessaron {
 namespace {
@@ -20,11 +21,7 @@ class SizeDesignTest : public ::testing::Test {
   protected:
     void SetUp() override {
         tables.Fill();
-        request.Fc = 1000;
-        request.Omega = request.Fc * 6.283185307179586477L;
-        request.GivenResistance.fill(10e3L);
-        request.GivenCapacitance.fill(10e-9L);
-        request.GivenInductance.fill(10e-3L);
+        request = testing::requestAt1kHz();
     }
 
     CoefficientTables tables;

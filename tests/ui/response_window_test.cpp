@@ -11,6 +11,7 @@
 #include <string>
 
 #include "engine/size_design.h"
+#include "tests/support/design_at_1khz.h"
 #include "ui/response_figures.h"
 #include "ui/seconds_text.h"
 #include "ui_test_support.h"
@@ -23,10 +24,7 @@ class ResponseWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         tables.Fill();
-        request.Fc = 1000;
-        request.Omega = request.Fc * 6.283185307179586477L;
-        request.GivenResistance.fill(10e3L);
-        request.GivenCapacitance.fill(10e-9L);
+        request = testing::requestAt1kHz();
     }
 
     void design(FilterFamily family, int order) {

@@ -7,6 +7,7 @@
 
 #include <qcustomplot.h>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -33,6 +34,7 @@
 #include "ui/form_main.h"
 #include "ui/form_tabs.h"
 #include "ui/resources.h"
+#include "ui/response_window.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
@@ -444,6 +446,37 @@ TEST_P(WindowE2e, CtrlBAfterADesignOpensTheBuildWindowWithItsBand) {
     EXPECT_TRUE(x87::sameControlWord(x87::readControlWord(), kProgramWord))
         << std::hex << x87::readControlWord();
     build->close();
+}
+
+TEST_P(WindowE2e, CtrlRAfterADesignOpensTheResponseWindowAndComparesOnAClick) {
+    setUpDesign();
+    type(0, "1000");
+    calc();
+    expectBoxes({});
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::ControlModifier);
+    ResponseWindow* response = window_->responseWindow(tab().form.topology);
+    ASSERT_NE(response, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(response));
+    auto& pages = named<QTabWidget>("PageControl1");
+    EXPECT_EQ(response->windowTitle(),
+              QString("Tessaron — Response, ") +
+                  pages.tabText(pages.indexOf(&named<QWidget>(tab().form.page))));
+    EXPECT_EQ(response->message(), QString());
+    EXPECT_EQ(response->delayChart().graphCount(), 1);
+    EXPECT_EQ(response->delayChart().graph(0)->dataCount(), 10000);
+    QTest::mouseClick(&response->compareBox(), Qt::LeftButton, {},
+                      QPoint(8, response->compareBox().height() / 2));
+    ASSERT_TRUE(response->compareBox().isChecked());
+    EXPECT_EQ(response->delayChart().graphCount(), 3);
+    EXPECT_EQ(response->stepChart().graphCount(), 3);
+    // The design's own report, points and control word are as without it.
+    EXPECT_EQ(memoLines(), tab().report);
+    expectChartsOfTheDesign();
+    EXPECT_TRUE(x87::sameControlWord(x87::readControlWord(), kProgramWord))
+        << std::hex << x87::readControlWord();
+    response->close();
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabs, WindowE2e, ::testing::Values(kMultiFeedback, kSallenKey, kPassive),

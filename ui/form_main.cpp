@@ -151,6 +151,9 @@ ResponseWindow& TFormMain::showResponseWindow(TopologyKind topology) {
     if (t.response == nullptr) {
         t.response = new ResponseWindow(
             tables_, tabCaption(t), [this, topology] { return lastDesign(topology); }, this);
+        // The delay is drawn over the tab's own frequencies: zooming either
+        // shows the same band of frequencies in both.
+        linkKeyAxes(*t.gainChart, t.response->delayChart());
         // It follows its tab's "Calc"s while it is shown, and catches up when
         // it is shown again.
         connect(this, &TFormMain::designFinished, t.response,

@@ -119,6 +119,29 @@ TEST_F(ResponseCompanion, FollowsEveryCalcOfItsTab) {
     EXPECT_EQ(response.message(), QString());
 }
 
+// The delay's frequency axis and the tab's are one: a zoom on either shows
+// the same frequencies on all three charts.
+TEST_F(ResponseCompanion, TheDelayZoomsWithTheTabsCharts) {
+    const FormTab& t = formTab(kindOf<Passive>);
+    design(t);
+    ResponseWindow& response = window->showResponseWindow(t.topology);
+    QCustomPlot& gain = named<QCustomPlot>(t.gain.chart);
+    QCustomPlot& phase = named<QCustomPlot>(t.phase.chart);
+    QCustomPlot& delay = response.delayChart();
+    EXPECT_EQ(delay.xAxis->range(), gain.xAxis->range());
+
+    gain.xAxis->setRange(100, 500);
+    EXPECT_EQ(delay.xAxis->range(), QCPRange(100, 500));
+    delay.xAxis->setRange(20, 2000);
+    EXPECT_EQ(gain.xAxis->range(), QCPRange(20, 2000));
+    EXPECT_EQ(phase.xAxis->range(), QCPRange(20, 2000));
+    // The next design sets the range of all three again, the same for each.
+    design(t);
+    EXPECT_NE(gain.xAxis->range(), QCPRange(20, 2000));
+    EXPECT_EQ(delay.xAxis->range(), gain.xAxis->range());
+    EXPECT_EQ(phase.xAxis->range(), gain.xAxis->range());
+}
+
 // Opening, comparing and following leave the main window's report, points
 // and control word exactly as a "Calc" alone leaves them.
 TEST_F(ResponseCompanion, LeavesTheMainWindowAsItWas) {

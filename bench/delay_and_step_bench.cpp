@@ -5,9 +5,9 @@
 
 #include <array>
 
-#include "analysis/delay_and_step.h"
 #include "analysis/frequency_grid.h"
-#include "analysis/step_response.h"
+#include "studies/delay_and_step.h"
+#include "studies/step_response.h"
 #include "tests/cascades.h"
 
 namespace tessaron {

@@ -5,10 +5,11 @@
 
 #include <vector>
 
-#include "analysis/cascade_response.h"
-#include "analysis/tolerance_band.h"
 #include "engine/design_parts.h"
-#include "engine/standard_build.h"
+#include "studies/cascade_response.h"
+#include "studies/design_biquads.h"
+#include "studies/standard_build.h"
+#include "studies/tolerance_band.h"
 
 namespace tessaron {
 namespace {

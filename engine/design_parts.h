@@ -3,7 +3,6 @@
 #include <span>
 #include <vector>
 
-#include "analysis/biquad.h"
 #include "analysis/frequency_grid.h"
 #include "engine/part.h"
 #include "engine/topologies.h"
@@ -27,18 +26,6 @@ struct DesignParts {
 
 // The parts of one stage of the topology, as the report names them.
 std::span<const PartSpec> partSpecs(TopologyKind topology);
-
-// The stage's response() in double, from its part values in the order of
-// partSpecs. Values that are not positive give what the formulas give, an
-// infinity for a zero, and leave no fault flag behind.
-Biquad stageBiquad(TopologyKind topology, std::span<const double> stageValues);
-
-// Every stage's biquad, from the part values of all stages one after another.
-std::vector<Biquad> cascadeBiquads(TopologyKind topology, std::span<const double> values);
-
-inline std::vector<Biquad> designBiquads(const DesignParts& design) {
-    return cascadeBiquads(design.topology, design.values);
-}
 
 // The sized stages of a run as DesignParts. Runs on the thread of the exact
 // design, in a numeric guard: a value beyond the range of double becomes an

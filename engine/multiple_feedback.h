@@ -4,8 +4,8 @@
 #include <span>
 #include <string_view>
 
-#include "analysis/biquad.h"
 #include "analysis/report.h"
+#include "engine/biquad.h"
 #include "engine/biquad_response.h"
 #include "engine/coefficient_tables.h"
 #include "engine/design_request.h"

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <tuple>
 
-#include "analysis/biquad.h"
 #include "analysis/report.h"
+#include "engine/biquad.h"
 #include "engine/coefficient_tables.h"
 #include "engine/design_request.h"
 #include "engine/part.h"

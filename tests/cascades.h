@@ -3,7 +3,7 @@
 #include <numbers>
 #include <vector>
 
-#include "analysis/biquad.h"
+#include "engine/biquad.h"
 #include "engine/coefficient_tables.h"
 
 namespace tessaron::testing {

@@ -2,8 +2,8 @@
 
 #include <span>
 
-#include "analysis/cascade_response.h"
-#include "analysis/tolerance_band.h"
+#include "studies/cascade_response.h"
+#include "studies/tolerance_band.h"
 
 class QCustomPlot;
 

@@ -15,6 +15,7 @@
 #include <exception>
 #include <limits>
 
+#include "studies/design_biquads.h"
 #include "ui/build_overlay.h"
 #include "ui/form_main.h"
 

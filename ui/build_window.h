@@ -10,12 +10,12 @@
 #include <thread>
 #include <vector>
 
-#include "analysis/band_summary.h"
-#include "analysis/cascade_response.h"
-#include "analysis/tolerance_band.h"
-#include "engine/build_table.h"
-#include "engine/standard_build.h"
 #include "engine/topologies.h"
+#include "studies/band_summary.h"
+#include "studies/build_table.h"
+#include "studies/cascade_response.h"
+#include "studies/standard_build.h"
+#include "studies/tolerance_band.h"
 
 class QComboBox;
 class QCustomPlot;

@@ -10,12 +10,12 @@
 #include <string_view>
 
 #include "engine/coefficient_tables.h"
-#include "engine/design_file_name.h"
 #include "engine/design_request.h"
 #include "engine/message_sink.h"
 #include "engine/topologies.h"
 #include "mathlib/component.h"
 #include "mathlib/math_lib.h"
+#include "studies/design_file_name.h"
 #include "ui/chart_series.h"
 #include "ui/dialogs.h"
 #include "ui/memo_report.h"

@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <QStringList>
 
-#include "analysis/delay_and_step.h"
+#include "studies/delay_and_step.h"
 
 namespace tessaron {
 

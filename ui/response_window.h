@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/coefficient_tables.h"
-#include "engine/family_comparison.h"
+#include "studies/family_comparison.h"
 #include "ui/tab_design.h"
 
 class QCheckBox;

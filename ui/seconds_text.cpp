@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "analysis/engineering_text.h"
+#include "studies/engineering_text.h"
 
 namespace tessaron {
 

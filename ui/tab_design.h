@@ -4,10 +4,10 @@
 #include <optional>
 
 #include "engine/coefficient_tables.h"
-#include "engine/design_file_name.h"
 #include "engine/design_parts.h"
 #include "engine/design_request.h"
 #include "engine/topologies.h"
+#include "studies/design_file_name.h"
 
 namespace tessaron {
 

@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/size_design.h"
+#include "studies/size_design.h"
 #include "tests/support/design_at_1khz.h"
 #include "ui/response_figures.h"
 #include "ui/seconds_text.h"

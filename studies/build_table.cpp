@@ -1,0 +1,116 @@
+#include "studies/build_table.h"
+
+#include <cstdio>
+#include <optional>
+
+#include "studies/engineering_text.h"
+
+namespace tessaron {
+namespace {
+
+// printf's text with the locale's separator in place of its point.
+template <typename... Args>
+std::string printed(std::string_view decimalSeparator, const char* format, Args... args) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, format, args...);
+    std::string text = buffer;
+    if (const auto point = text.find('.'); point != std::string::npos) {
+        text.replace(point, 1, decimalSeparator);
+    }
+    return text;
+}
+
+std::string deviationText(std::optional<double> percent, std::string_view decimalSeparator) {
+    return percent ? printed(decimalSeparator, "%+.2f %%", *percent) : std::string();
+}
+
+// A value that is not from a series, with six significant digits and a prefix.
+std::string keptValueText(double value, std::string_view unit, std::string_view decimalSeparator) {
+    return engineeringText(StandardValue{0, 0, value}, unit, decimalSeparator);
+}
+
+std::string qualityText(double quality, std::string_view decimalSeparator) {
+    return printed(decimalSeparator, "%.6g", quality);
+}
+
+std::string frequencyText(const std::optional<double>& hertz, std::string_view decimalSeparator) {
+    return hertz ? keptValueText(*hertz, "Hz", decimalSeparator) : "not reached";
+}
+
+std::string decibelText(const std::optional<double>& db, std::string_view decimalSeparator) {
+    return db ? printed(decimalSeparator, "%.3g dB", *db) : "n/a";
+}
+
+std::string exactPartText(double value, PartKind kind, std::string_view decimalSeparator) {
+    if (checkPartValue(value) != ValueFault::None) {
+        return printed(decimalSeparator, "%g ", value) + std::string(unitSymbol(kind));
+    }
+    return keptValueText(value, unitSymbol(kind), decimalSeparator);
+}
+
+}  // namespace
+
+std::vector<BuildTableRow> buildTableRows(const StandardBuild& build,
+                                          std::string_view decimalSeparator) {
+    std::vector<BuildTableRow> rows;
+    auto part = build.parts.begin();
+    for (const StageRow& stage : build.stages) {
+        const std::string unit = "Unit " + std::to_string(stage.stage);
+        for (; part != build.parts.end() && part->stage == stage.stage; ++part) {
+            const std::string_view symbol = unitSymbol(part->part.kind);
+            rows.push_back(
+                {unit, std::string(part->part.name),
+                 exactPartText(part->exact, part->part.kind, decimalSeparator),
+                 part->chosen.fault == ValueFault::None
+                     ? engineeringText(part->chosen.standard, symbol, decimalSeparator)
+                     : "cannot be rounded: " + std::string(faultText(part->chosen.fault)),
+                 deviationText(part->deviationPercent, decimalSeparator)});
+        }
+        const auto figure = [&](auto member, auto text) {
+            return std::pair{stage.exact ? text((*stage.exact).*member) : std::string("n/a"),
+                             stage.standard ? text((*stage.standard).*member) : std::string("n/a")};
+        };
+        const auto [exactFn, standardFn] = figure(&BiquadFigures::naturalFrequency, [&](double f) {
+            return keptValueText(f, "Hz", decimalSeparator);
+        });
+        rows.push_back({unit, "fn", exactFn, standardFn,
+                        deviationText(stage.frequencyDeviationPercent, decimalSeparator)});
+        const auto [exactQ, standardQ] = figure(
+            &BiquadFigures::quality, [&](double q) { return qualityText(q, decimalSeparator); });
+        rows.push_back({unit, "Q", exactQ, standardQ,
+                        deviationText(stage.qualityDeviationPercent, decimalSeparator)});
+    }
+    return rows;
+}
+
+std::string bandSummaryText(const BandSummary& summary, bool withTrials,
+                            std::string_view decimalSeparator) {
+    std::string text = "-3 dB: exact " + frequencyText(summary.exactCutoff, decimalSeparator) +
+                       ", standard " + frequencyText(summary.standardCutoff, decimalSeparator);
+    if (withTrials) {
+        text += ", trials " + frequencyText(summary.lowestTrialCutoff, decimalSeparator) + " to " +
+                frequencyText(summary.highestTrialCutoff, decimalSeparator);
+    }
+    text += ". Largest passband gain deviation: standard " +
+            decibelText(summary.standardDeviationDb, decimalSeparator);
+    if (withTrials) {
+        text += ", worst trial " + decibelText(summary.worstDeviationDb, decimalSeparator);
+    }
+    return text + ".";
+}
+
+std::string tabSeparatedTable(const std::vector<BuildTableRow>& rows, std::string_view summary) {
+    std::string text;
+    for (std::size_t i = 0; i < kBuildTableHeader.size(); ++i) {
+        text += std::string(i == 0 ? "" : "\t") + std::string(kBuildTableHeader[i]);
+    }
+    text += '\n';
+    for (const BuildTableRow& row : rows) {
+        text += row.stage + '\t' + row.item + '\t' + row.exact + '\t' + row.standard + '\t' +
+                row.deviation + '\n';
+    }
+    text += std::string(summary) + '\n';
+    return text;
+}
+
+}  // namespace tessaron

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -43,14 +44,21 @@ struct MultipleFeedback {
         evaluateBiquad<E>(math, r, s, h);
     }
 
-    // The stage in double, for the studies beside the exact design: its parts
-    // as the report names them, their values in that order, and response()
-    // from such values.
-    static constexpr std::array<PartSpec, 5> kParts = {{{"R1", PartKind::Resistor},
-                                                        {"R2", PartKind::Resistor},
-                                                        {"R3", PartKind::Resistor},
-                                                        {"C1", PartKind::Capacitor},
-                                                        {"C2", PartKind::Capacitor}}};
+    // The stage in double, for the studies beside the exact design: its
+    // circuit (the parts as the report names them with their nodes, and the
+    // op-amp's pins), their values in that order, and response() from such
+    // values. Node A joins R1, R2, R3 and C1; the inverting input is "minus".
+    static constexpr int kA = kFirstInnerNode;
+    static constexpr int kMinus = kFirstInnerNode + 1;
+    static constexpr std::array<std::string_view, 2> kInnerNodes = {"A", "minus"};
+    static constexpr std::array<PartSpec, 5> kParts = {{
+        {"R1", PartKind::Resistor, kStageInput, kA},
+        {"R2", PartKind::Resistor, kA, kMinus},
+        {"R3", PartKind::Resistor, kA, kStageOutput},
+        {"C1", PartKind::Capacitor, kA, kGround},
+        {"C2", PartKind::Capacitor, kMinus, kStageOutput},
+    }};
+    static constexpr std::optional<OpAmpPins> kOpAmp = OpAmpPins{kGround, kMinus, kStageOutput};
     static std::array<Extended, 5> partValues(const Stage& s) {
         return {s.R1, s.R2, s.R3, s.C1, s.C2};
     }

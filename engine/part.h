@@ -6,10 +6,28 @@ namespace tessaron {
 
 enum class PartKind { Resistor, Capacitor, Inductor };
 
-// A part of a stage as the report names it: "R1", "C2", "L".
+// The nodes of a stage's circuit: ground, the stage's input and its output,
+// which it shares with its neighbours in the cascade, and from kFirstInnerNode
+// on its own inner nodes, named by the topology's kInnerNodes.
+inline constexpr int kGround = 0;
+inline constexpr int kStageInput = 1;
+inline constexpr int kStageOutput = 2;
+inline constexpr int kFirstInnerNode = 3;
+
+// A part of a stage as the report names it ("R1", "C2", "L") and the two
+// nodes it joins.
 struct PartSpec {
     std::string_view name;
     PartKind kind;
+    int from;
+    int to;
+};
+
+// Where an active stage's op-amp is connected.
+struct OpAmpPins {
+    int nonInverting;
+    int inverting;
+    int output;
 };
 
 // "Ω", "F", "H".

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -54,11 +55,17 @@ struct Passive {
         math.FxCdiv<E>(Complex{1, 0}, d, h);
     }
 
-    // The stage in double, for the studies beside the exact design: its parts
-    // as the report names them, their values in that order, and response()
-    // from such values.
-    static constexpr std::array<PartSpec, 3> kParts = {
-        {{"R", PartKind::Resistor}, {"L", PartKind::Inductor}, {"C", PartKind::Capacitor}}};
+    // The stage in double, for the studies beside the exact design: its
+    // circuit (the parts as the report names them with their nodes; no
+    // op-amp), their values in that order, and response() from such values.
+    static constexpr int kMiddle = kFirstInnerNode;
+    static constexpr std::array<std::string_view, 1> kInnerNodes = {"middle"};
+    static constexpr std::array<PartSpec, 3> kParts = {{
+        {"R", PartKind::Resistor, kStageInput, kMiddle},
+        {"L", PartKind::Inductor, kMiddle, kStageOutput},
+        {"C", PartKind::Capacitor, kStageOutput, kGround},
+    }};
+    static constexpr std::optional<OpAmpPins> kOpAmp = std::nullopt;
     static std::array<Extended, 3> partValues(const Stage& s) { return {s.R, s.L, s.C}; }
     static Biquad biquad(std::span<const double, 3> values);
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -43,13 +44,20 @@ struct SallenKey {
         evaluateBiquad<E>(math, r, s, h);
     }
 
-    // The stage in double, for the studies beside the exact design: its parts
-    // as the report names them, their values in that order, and response()
-    // from such values.
-    static constexpr std::array<PartSpec, 4> kParts = {{{"R1", PartKind::Resistor},
-                                                        {"R2", PartKind::Resistor},
-                                                        {"C1", PartKind::Capacitor},
-                                                        {"C2", PartKind::Capacitor}}};
+    // The stage in double, for the studies beside the exact design: its
+    // circuit (the parts as the report names them with their nodes, and the
+    // op-amp's pins), their values in that order, and response() from such
+    // values. The follower's output is fed back to its inverting input.
+    static constexpr int kJunction = kFirstInnerNode;
+    static constexpr int kPlus = kFirstInnerNode + 1;
+    static constexpr std::array<std::string_view, 2> kInnerNodes = {"junction", "plus"};
+    static constexpr std::array<PartSpec, 4> kParts = {{
+        {"R1", PartKind::Resistor, kStageInput, kJunction},
+        {"R2", PartKind::Resistor, kJunction, kPlus},
+        {"C1", PartKind::Capacitor, kJunction, kStageOutput},
+        {"C2", PartKind::Capacitor, kPlus, kGround},
+    }};
+    static constexpr std::optional<OpAmpPins> kOpAmp = OpAmpPins{kPlus, kStageOutput, kStageOutput};
     static std::array<Extended, 4> partValues(const Stage& s) { return {s.R1, s.R2, s.C1, s.C2}; }
     static Biquad biquad(std::span<const double, 4> values);
 };

@@ -3,6 +3,7 @@
 #include <array>
 #include <concepts>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <tuple>
@@ -57,9 +58,11 @@ inline constexpr std::size_t kPartCount = std::tuple_size_v<decltype(T::kParts)>
 //  - componentLines(stage): the report's component lines, a fixed number of them;
 //  - response(stage) and evaluate<E>(math, response, s, h): what the sweep needs
 //    to write the stage's H(s) into h with the numeric component's functions;
-//  - kParts, partValues(stage) and biquad(values): the stage in double for the
-//    studies beside the exact design, its parts as the report names them, their
-//    values in that order and response() from such values.
+//  - kParts, kInnerNodes, kOpAmp, partValues(stage) and biquad(values): the
+//    stage in double for the studies beside the exact design: its circuit (the
+//    parts as the report names them with the nodes they join, the names of its
+//    inner nodes and, on an active stage, the op-amp's pins), the parts' values
+//    in that order and response() from such values.
 template <class T>
 concept Topology = requires(const typename T::Stage& stage, const typename T::Response& response,
                             const StageCoefficients& prototype, Extended value, TMathLib& math,
@@ -77,6 +80,8 @@ concept Topology = requires(const typename T::Stage& stage, const typename T::Re
     T::template evaluate<Caller::Any>(math, response, s, h);
     T::template evaluate<Caller::QuietLoop>(math, response, s, h);
     { T::kParts } -> std::convertible_to<std::span<const PartSpec>>;
+    { T::kInnerNodes } -> std::convertible_to<std::span<const std::string_view>>;
+    { T::kOpAmp } -> std::convertible_to<std::optional<OpAmpPins>>;
     { T::partValues(stage) } -> std::same_as<std::array<Extended, detail::kPartCount<T>>>;
     { T::biquad(parts) } -> std::same_as<Biquad>;
 };

@@ -11,7 +11,7 @@ set(CPACK_PACKAGE_VERSION "${TESSARON_PACKAGE_VERSION}")
 set(CPACK_PACKAGE_CONTACT "Tessaron Dev <dev@tessaron.invalid>")
 # Read here rather than named as CPACK_PACKAGE_DESCRIPTION_FILE, which CPack
 # escapes for XML (an apostrophe would reach the control file as &apos;).
-file(READ "${PROJECT_SOURCE_DIR}/ui/packaging/description.txt" CPACK_PACKAGE_DESCRIPTION)
+file(READ "${PROJECT_SOURCE_DIR}/ui/resources/packaging/description.txt" CPACK_PACKAGE_DESCRIPTION)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # CPack packs what the build has made instead of first building everything,
 # tests and benchmarks included, as the install step otherwise would.

@@ -24,11 +24,12 @@
 #include <qcustomplot.h>
 
 #include "mathlib/fp_guard.h"
-#include "ui/build_window.h"
-#include "ui/form_main.h"
-#include "ui/form_tabs.h"
-#include "ui/resources.h"
-#include "ui/response_window.h"
+#include "ui/build/build_window.h"
+#include "ui/main_window/companion_windows.h"
+#include "ui/main_window/form_main.h"
+#include "ui/main_window/form_tabs.h"
+#include "ui/resources/resources.h"
+#include "ui/response/response_window.h"
 
 namespace {
 
@@ -129,7 +130,7 @@ int main(int argc, char** argv) {
 
     // The Sallen-Key design's Response window with the three families compared.
     const auto compared = kindOf<tessaron::SallenKey>;
-    tessaron::ResponseWindow& response = window.showResponseWindow(compared);
+    tessaron::ResponseWindow& response = window.companions().showResponse(compared);
     response.compareBox().setChecked(true);
     if (!QTest::qWaitForWindowExposed(&response) || !save(response, output, "response")) {
         return 1;
@@ -176,7 +177,7 @@ int main(int argc, char** argv) {
     // side by side in one picture.
     window.findChild<QLineEdit*>(first.fc)->setText("1000");
     window.findChild<QPushButton*>(first.calc)->click();
-    tessaron::BuildWindow& build = window.showBuildWindow(first.topology);
+    tessaron::BuildWindow& build = window.companions().showBuild(first.topology);
     if (build.bandRunning()) {
         QSignalSpy shown(&build, &tessaron::BuildWindow::bandShown);
         shown.wait(20000);

@@ -1,0 +1,120 @@
+// One "Calc" click at order 8, from the click until both charts are replotted.
+#include <benchmark/benchmark.h>
+
+#include <qcustomplot.h>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QString>
+#include <QTabWidget>
+#include <cmath>
+#include <vector>
+
+#include "mathlib/fp_guard.h"
+#include "ui/charts/chart_style.h"
+#include "ui/main_window/companion_windows.h"
+#include "ui/main_window/form_main.h"
+#include "ui/main_window/form_tabs.h"
+#include "ui/resources/resources.h"
+#include "ui/response/response_window.h"
+
+namespace {
+
+// `given` is the first field of stage 0, the value "Fix Rx" or "Fix L" sizes with.
+void calcClick(benchmark::State& state, tessaron::TopologyKind topology, const char* given) {
+    const tessaron::FormTab& tab = tessaron::formTab(topology);
+    tessaron::TFormMain window;
+    window.show();
+    // The tab is in front, as when a user clicks its button.
+    auto* pages = window.findChild<QTabWidget*>("PageControl1");
+    pages->setCurrentWidget(window.findChild<QWidget*>(tab.page));
+    window.findChild<QLineEdit*>(tab.fc)->setText("1000");
+    window.findChild<QLineEdit*>(tab.first[0])->setText(given);
+    window.findChild<QRadioButton*>(tab.orders[2])->setChecked(true);
+    auto* calc = window.findChild<QPushButton*>(tab.calc);
+    auto* memo = window.findChild<QPlainTextEdit*>(tab.memo);
+    for (auto _ : state) {
+        calc->click();
+        state.PauseTiming();
+        // A report that grows for ever would measure the memo, not the design.
+        memo->clear();
+        state.ResumeTiming();
+    }
+}
+
+// The window's own share of a click: both series of a tab handed their 10,000
+// points and both charts replotted.
+void chartHandOver(benchmark::State& state) {
+    QWidget page;
+    QCustomPlot gainChart(&page);
+    QCustomPlot phaseChart(&page);
+    gainChart.setGeometry(430, 8, 339, 210);
+    phaseChart.setGeometry(430, 224, 339, 210);
+    tessaron::setUpChart(gainChart, tessaron::ChartQuantity::Gain, "Series1");
+    tessaron::setUpChart(phaseChart, tessaron::ChartQuantity::Phase, "Series2");
+    page.resize(785, 474);
+    page.show();
+    tessaron::ChartSeries gainSeries(gainChart, "Series1");
+    tessaron::ChartSeries phaseSeries(phaseChart, "Series2");
+
+    // The shape of an 8th-order design at fc = 1000 Hz.
+    std::vector<tessaron::PlotPoint> gain;
+    std::vector<tessaron::PlotPoint> phase;
+    for (int k = 0; k < 10000; ++k) {
+        const double f = 10.0 + 9.0 * k;
+        const double ratio = f / 1000.0;
+        gain.push_back({f, -10.0 * std::log10(1.0 + std::pow(ratio, 16.0))});
+        phase.push_back({f, std::remainder(-180.0 * std::atan(ratio) * 8.0 / 3.14159, 360.0)});
+    }
+    for (auto _ : state) {
+        gainSeries.clear();
+        phaseSeries.clear();
+        gainSeries.setPoints(gain);
+        phaseSeries.setPoints(phase);
+    }
+}
+
+// What the Response window adds to a "Calc" of its tab: reading the design,
+// delay and step (of all three families when compared), the figures and both
+// charts replotted. Measured on its own so the click's share stays apart.
+void responseFollows(benchmark::State& state, bool compare) {
+    const auto topology = tessaron::kindOf<tessaron::SallenKey>;
+    const tessaron::FormTab& tab = tessaron::formTab(topology);
+    tessaron::TFormMain window;
+    window.show();
+    window.findChild<QLineEdit*>(tab.fc)->setText("1000");
+    window.findChild<QLineEdit*>(tab.first[0])->setText("10000");
+    window.findChild<QRadioButton*>(tab.orders[2])->setChecked(true);
+    window.findChild<QPushButton*>(tab.calc)->click();
+    tessaron::ResponseWindow& response = window.companions().showResponse(topology);
+    response.compareBox().setChecked(compare);
+    for (auto _ : state) {
+        response.refresh();
+    }
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(responseFollows, Order8Alone, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(responseFollows, Order8Compared, true)->Unit(benchmark::kMillisecond);
+BENCHMARK(chartHandOver)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calcClick, MultiFeedbackOrder8, tessaron::kindOf<tessaron::MultipleFeedback>,
+                  "10000")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calcClick, SallenKeyOrder8, tessaron::kindOf<tessaron::SallenKey>, "10000")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(calcClick, PassiveOrder8, tessaron::kindOf<tessaron::Passive>, "0.01")
+    ->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    tessaron::fp::installTrapSafetyNet();
+    QApplication application(argc, argv);
+    tessaron::setUpApplication();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

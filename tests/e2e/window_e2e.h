@@ -1,0 +1,356 @@
+#pragma once
+
+// The window on a real X server, each tab with the design it is driven through
+// and the boxes it must show.
+#include <gtest/gtest.h>
+
+#include <qcustomplot.h>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <cstdint>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "engine/design_run.h"
+#include "engine/request_reader.h"
+#include "mathlib/fp_guard.h"
+#include "mathlib/x87.h"
+#include "tests/e2e/box_closer.h"
+#include "tests/engine/fakes.h"
+#include "tests/support/ci_skips.h"
+#include "ui/build/build_window.h"
+#include "ui/main_window/companion_windows.h"
+#include "ui/main_window/form_main.h"
+#include "ui/main_window/form_tabs.h"
+#include "ui/resources/resources.h"
+#include "ui/response/response_window.h"
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace tessaron::e2e {
+
+inline constexpr std::uint16_t kProgramWord = 0x1332;
+
+inline const QString kZeroDivide = QString::fromUtf8("0 による浮動小数点数除算.");
+
+inline QStringList header(int method) {
+    return {QString("---Result of Method %1---").arg(method), "------------------------"};
+}
+
+// A tab's controls, its messages, and one 8th-order design with the report it
+// must give at fc = 1000.
+struct TabUnderTest {
+    FormTab form;
+    const char* firstMessage;
+    const char* secondMessage;
+    FilterFamily family;
+    int method;
+    const char* givenValue;  // stage 0's field of the method: the first for 1, the second for 2
+    QStringList report;
+};
+
+inline void PrintTo(const TabUnderTest& tab, std::ostream* out) {
+    *out << tab.form.page;
+}
+
+inline const TabUnderTest kMultiFeedback{.form = formTab(kindOf<MultipleFeedback>),
+                                         .firstMessage = "Cannot convert RX.",
+                                         .secondMessage = "Cannot convert C2.",
+                                         .family = 3,
+                                         .method = 1,
+                                         .givenValue = "10000",
+                                         .report = {"---Result of Method 1---",
+                                                    "------------------------",
+                                                    "<Unit 0>",
+                                                    "  R1 := 10000 (ohm)",
+                                                    "  R2 := 10000 (ohm)",
+                                                    "  R3 := 10000 (ohm)",
+                                                    "  C1 := 1.08862431604452E-7 (F)",
+                                                    "  C2 := 2.64246989304898E-8 (F)",
+                                                    " *fc := 296.74 (Hz)",
+                                                    "  *Q := 0.67657",
+                                                    "------------------------",
+                                                    "<Unit 1>",
+                                                    "  R1 := 10000 (ohm)",
+                                                    "  R2 := 10000 (ohm)",
+                                                    "  R3 := 10000 (ohm)",
+                                                    "  C1 := 1.28415691421805E-7 (F)",
+                                                    "  C2 := 5.49992861815092E-9 (F)",
+                                                    " *fc := 598.87 (Hz)",
+                                                    "  *Q := 1.61068",
+                                                    "------------------------",
+                                                    "<Unit 2>",
+                                                    "  R1 := 10000 (ohm)",
+                                                    "  R2 := 10000 (ohm)",
+                                                    "  R3 := 10000 (ohm)",
+                                                    "  C1 := 1.92185402594147E-7 (F)",
+                                                    "  C2 := 1.77788421666871E-9 (F)",
+                                                    " *fc := 861.01 (Hz)",
+                                                    "  *Q := 3.46567",
+                                                    "------------------------",
+                                                    "<Unit 3>",
+                                                    "  R1 := 10000 (ohm)",
+                                                    "  R2 := 10000 (ohm)",
+                                                    "  R3 := 10000 (ohm)",
+                                                    "  C1 := 5.47298717969291E-7 (F)",
+                                                    "  C2 := 4.57365121635079E-10 (F)",
+                                                    " *fc := 1005.95 (Hz)",
+                                                    "  *Q := 11.5308",
+                                                    "------------------------"}};
+
+inline const TabUnderTest kSallenKey{.form = formTab(kindOf<SallenKey>),
+                                     .firstMessage = "Cannot convert RX.",
+                                     .secondMessage = "Cannot convert C2.",
+                                     .family = 2,
+                                     .method = 2,
+                                     .givenValue = "1e-8",
+                                     .report = {"---Result of Method 2---",
+                                                "------------------------",
+                                                "<Unit 0>",
+                                                "  R1 := 8828.34792539121 (ohm)",
+                                                "  R2 := 8828.34792539121 (ohm)",
+                                                "  C1 := 1.0241035204E-8 (F)",
+                                                "  C2 := 1E-8 (F)",
+                                                " *fc := 1781.43 (Hz)",
+                                                "  *Q := 0.50599",
+                                                "------------------------",
+                                                "<Unit 1>",
+                                                "  R1 := 7748.81813160237 (ohm)",
+                                                "  R2 := 7748.81813160237 (ohm)",
+                                                "  C1 := 1.2526534084E-8 (F)",
+                                                "  C2 := 1E-8 (F)",
+                                                " *fc := 1835.14 (Hz)",
+                                                "  *Q := 0.55961",
+                                                "------------------------",
+                                                "<Unit 2>",
+                                                "  R1 := 5721.94152025177 (ohm)",
+                                                "  R2 := 5721.94152025177 (ohm)",
+                                                "  C1 := 2.02123089E-8 (F)",
+                                                "  C2 := 1E-8 (F)",
+                                                " *fc := 1956.45 (Hz)",
+                                                "  *Q := 0.71085",
+                                                "------------------------",
+                                                "<Unit 3>",
+                                                "  R1 := 2961.36609127425 (ohm)",
+                                                "  R2 := 2961.36609127425 (ohm)",
+                                                "  C1 := 6.00936196E-8 (F)",
+                                                "  C2 := 1E-8 (F)",
+                                                " *fc := 2192.37 (Hz)",
+                                                "  *Q := 1.2257",
+                                                "------------------------"}};
+
+inline const TabUnderTest kPassive{.form = formTab(kindOf<Passive>),
+                                   .firstMessage = "Cannot convert L.",
+                                   .secondMessage = "Cannot convert C.",
+                                   .family = 1,
+                                   .method = 1,
+                                   .givenValue = "0.01",
+                                   .report = {"---Result of Method 1---",
+                                              "------------------------",
+                                              "<Unit 0>",
+                                              "  R := 123.249011510086 (ohm)",
+                                              "  L := 0.01 (H)",
+                                              "  C := 2.53302959105844E-6 (F)",
+                                              " *fc := 1000 (Hz)",
+                                              "  *Q := 0.509796",
+                                              "------------------------",
+                                              "<Unit 1>",
+                                              "  R := 104.485533382328 (ohm)",
+                                              "  L := 0.01 (H)",
+                                              "  C := 2.53302959105844E-6 (F)",
+                                              " *fc := 1000 (Hz)",
+                                              "  *Q := 0.601345",
+                                              "------------------------",
+                                              "<Unit 2>",
+                                              "  R := 69.8150318139549 (ohm)",
+                                              "  L := 0.01 (H)",
+                                              "  C := 2.53302959105844E-6 (F)",
+                                              " *fc := 1000 (Hz)",
+                                              "  *Q := 0.899976",
+                                              "------------------------",
+                                              "<Unit 3>",
+                                              "  R := 24.5157771802014 (ohm)",
+                                              "  L := 0.01 (H)",
+                                              "  C := 2.53302959105844E-6 (F)",
+                                              " *fc := 1000 (Hz)",
+                                              "  *Q := 2.562915",
+                                              "------------------------"}};
+
+struct ExpectedBox {
+    QString text;
+    QMessageBox::Icon icon;
+    QStringList memo;
+};
+
+struct Sweep {
+    std::vector<PlotPoint> gain;
+    std::vector<PlotPoint> phase;
+};
+
+class WindowE2e : public ::testing::TestWithParam<TabUnderTest> {
+  protected:
+    void SetUp() override {
+        window_ = std::make_unique<TFormMain>();
+        window_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+        closer_ = std::make_unique<BoxCloser>([this] { return memoLines(); });
+        auto& pages = named<QTabWidget>("PageControl1");
+        clickTab(pages, pages.indexOf(&named<QWidget>(tab().form.page)));
+    }
+
+    void TearDown() override {
+        closer_.reset();
+        window_.reset();
+    }
+
+    const TabUnderTest& tab() const { return GetParam(); }
+
+    template <typename Widget>
+    Widget& named(const QString& name) const {
+        auto* widget = window_->findChild<Widget*>(name);
+        if (widget == nullptr) {
+            ADD_FAILURE() << "no control named " << name.toStdString();
+            throw std::runtime_error("missing control");
+        }
+        return *widget;
+    }
+
+    static void clickTab(QTabWidget& notebook, int index) {
+        QTabBar* bar = notebook.tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(index).center());
+        ASSERT_EQ(notebook.currentIndex(), index);
+    }
+
+    // Field 0 is "fc", then stage 0's first and second field, stage 1's...
+    void type(int field, const QString& text) {
+        if (field > 0) {
+            clickTab(named<QTabWidget>(tab().form.stageNotebook), (field - 1) / 2);
+        }
+        auto& edit = named<QLineEdit>(fieldNames(tab().form)[static_cast<std::size_t>(field)]);
+        QTest::mouseClick(&edit, Qt::LeftButton);
+        QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&edit, Qt::Key_Backspace);
+        QTest::keyClicks(&edit, text);
+        ASSERT_EQ(edit.text(), text);
+    }
+
+    // The stage 0 field that the tab's design method reads.
+    int givenField() const { return tab().method == 1 ? 1 : 2; }
+
+    void choose(const char* radio) {
+        auto& button = named<QRadioButton>(radio);
+        QTest::mouseClick(&button, Qt::LeftButton);
+        ASSERT_TRUE(button.isChecked());
+    }
+
+    // Family, 8th order, method and stage 0's value of the tab's design.
+    void setUpDesign() {
+        choose(tab().form.families[static_cast<std::size_t>(tab().family - 1)]);
+        choose(tab().form.orders[2]);
+        choose(tab().form.methods[static_cast<std::size_t>(tab().method - 1)]);
+        type(givenField(), tab().givenValue);
+    }
+
+    void calc() {
+        closer_->forget();
+        QTest::mouseClick(&named<QPushButton>(tab().form.calc), Qt::LeftButton);
+        EXPECT_TRUE(x87::sameControlWord(x87::readControlWord(), kProgramWord))
+            << std::hex << x87::readControlWord();
+    }
+
+    QStringList memoLines() const {
+        const QString text = named<QPlainTextEdit>(tab().form.memo).toPlainText();
+        return text.isEmpty() ? QStringList{} : text.split('\n');
+    }
+
+    Sweep charted() const {
+        Sweep sweep;
+        for (auto [series, points] :
+             {std::pair{&window_->gainSeries(tab().form.topology), &sweep.gain},
+              std::pair{&window_->phaseSeries(tab().form.topology), &sweep.phase}}) {
+            const QCPGraphDataContainer& data = *series->graph().data();
+            for (auto it = data.constBegin(); it != data.constEnd(); ++it) {
+                points->push_back({it->key, it->value});
+            }
+        }
+        return sweep;
+    }
+
+    // The tab's design run by the engine alone, into series that only store.
+    Sweep engineSweep() const {
+        CoefficientTables tables;
+        tables.Fill();
+        DesignRequest request;
+        FieldTexts fields;
+        fields.fc = "1000";
+        (givenField() == 1 ? fields.first[0] : fields.second[0]) = tab().givenValue;
+        testing::RecordingMessages messages;
+        testing::RecordingReport report;
+        testing::StoredSeries gain;
+        testing::StoredSeries phase;
+        const DesignEngine engine{*window_->MathLib1, tables, request, "."};
+        const DesignTab design{tab().form.topology,
+                               [&] {
+                                   readRequest(stageFieldsOf(tab().form.topology), fields, ".",
+                                               request, messages);
+                               },
+                               report,
+                               {gain, phase}};
+        runDesign(engine, design, tab().method, tab().family, 8);
+        return {gain.points, phase.points};
+    }
+
+    void expectBoxes(const std::vector<ExpectedBox>& expected) const {
+        const std::vector<ShownBox>& shown = closer_->boxes();
+        QStringList shownTexts;
+        for (const ShownBox& box : shown) {
+            shownTexts << box.text;
+        }
+        QStringList expectedTexts;
+        for (const ExpectedBox& box : expected) {
+            expectedTexts << box.text;
+        }
+        ASSERT_EQ(shownTexts, expectedTexts);
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            SCOPED_TRACE(shownTexts[static_cast<qsizetype>(i)].toStdString());
+            EXPECT_EQ(shown[i].icon, expected[i].icon);
+            EXPECT_EQ(shown[i].title, "Tessaron");
+            EXPECT_EQ(shown[i].buttons, 1);
+            EXPECT_EQ(shown[i].memo, expected[i].memo);
+            EXPECT_TRUE(x87::sameControlWord(shown[i].controlWord, kProgramWord))
+                << std::hex << shown[i].controlWord;
+        }
+    }
+
+    void expectChartsOfTheDesign() const {
+        const Sweep shown = charted();
+        const Sweep expected = engineSweep();
+        ASSERT_EQ(shown.gain.size(), 10000u);
+        ASSERT_EQ(shown.phase.size(), 10000u);
+        ASSERT_EQ(expected.gain.size(), 10000u);
+        for (std::size_t k = 0; k < 10000u; ++k) {
+            ASSERT_EQ(shown.gain[k].x, expected.gain[k].x) << k;
+            ASSERT_EQ(shown.gain[k].y, expected.gain[k].y) << k;
+            ASSERT_EQ(shown.phase[k].x, expected.phase[k].x) << k;
+            ASSERT_EQ(shown.phase[k].y, expected.phase[k].y) << k;
+        }
+    }
+
+    std::unique_ptr<TFormMain> window_;
+    std::unique_ptr<BoxCloser> closer_;
+};
+
+}  // namespace tessaron::e2e

@@ -1,0 +1,335 @@
+#include "ui/build/build_window.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <array>
+#include <exception>
+#include <limits>
+
+#include "studies/design_biquads.h"
+#include "ui/build/build_overlay.h"
+#include "ui/tab_feed/tab_feed.h"
+
+namespace tessaron {
+namespace {
+
+constexpr std::array kTolerancePercents{0.1, 0.5, 1.0, 2.0, 5.0, 10.0, 20.0};
+
+QString qText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QComboBox* seriesBox(QWidget& parent, const char* name, Series selected) {
+    auto* box = new QComboBox(&parent);
+    box->setObjectName(name);
+    for (const Series series : kAllSeries) {
+        const QString text = series == Series::Exact ? "Exact" : qText(seriesName(series));
+        box->addItem(text, static_cast<int>(series));
+    }
+    box->setCurrentIndex(box->findData(static_cast<int>(selected)));
+    return box;
+}
+
+QComboBox* toleranceBox(QWidget& parent, const char* name, double selected) {
+    auto* box = new QComboBox(&parent);
+    box->setObjectName(name);
+    for (const double percent : kTolerancePercents) {
+        box->addItem(QString::number(percent) + " %", percent / 100);
+        if (percent / 100 == selected) {
+            box->setCurrentIndex(box->count() - 1);
+        }
+    }
+    return box;
+}
+
+QLabel* wrappedLabel(QWidget& parent, const char* name) {
+    auto* label = new QLabel(&parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+}  // namespace
+
+BuildWindow::BuildWindow(QWidget& parent, const TabFeed& feed, TopologyKind topology,
+                         const QString& tabCaption, QCustomPlot& gainChart, QCustomPlot& phaseChart)
+    : QWidget(&parent, Qt::Window),
+      feed_(feed),
+      topology_(topology),
+      overlay_(std::make_unique<BuildOverlay>(gainChart, phaseChart)) {
+    setWindowTitle(QString("Tessaron — Build, %1").arg(tabCaption));
+    const BuildChoices defaults;
+
+    resistorSeries_ = seriesBox(*this, "ResistorSeries", defaults.series.resistors);
+    capacitorSeries_ = seriesBox(*this, "CapacitorSeries", defaults.series.capacitors);
+    resistorTolerance_ = toleranceBox(*this, "ResistorTolerance", defaults.tolerances.resistors);
+    capacitorTolerance_ = toleranceBox(*this, "CapacitorTolerance", defaults.tolerances.capacitors);
+    trials_ = new QSpinBox(this);
+    trials_->setObjectName("Trials");
+    trials_->setRange(1, 100000);
+    trials_->setValue(defaults.trials);
+    seed_ = new QSpinBox(this);
+    seed_->setObjectName("Seed");
+    seed_->setRange(0, std::numeric_limits<int>::max());
+    seed_->setValue(static_cast<int>(defaults.seed));
+
+    auto* choices = new QGridLayout;
+    choices->addWidget(new QLabel("Series", this), 0, 1);
+    choices->addWidget(new QLabel("Tolerance", this), 0, 2);
+    choices->addWidget(new QLabel("Resistors and inductors", this), 1, 0);
+    choices->addWidget(resistorSeries_, 1, 1);
+    choices->addWidget(resistorTolerance_, 1, 2);
+    choices->addWidget(new QLabel("Capacitors", this), 2, 0);
+    choices->addWidget(capacitorSeries_, 2, 1);
+    choices->addWidget(capacitorTolerance_, 2, 2);
+    choices->addWidget(new QLabel("Monte Carlo trials", this), 3, 0);
+    choices->addWidget(trials_, 3, 1);
+    choices->addWidget(new QLabel("Seed", this), 4, 0);
+    choices->addWidget(seed_, 4, 1);
+    choices->setColumnStretch(3, 1);
+
+    status_ = wrappedLabel(*this, "Status");
+    table_ = new QTableWidget(0, static_cast<int>(kBuildTableHeader.size()), this);
+    table_->setObjectName("Table");
+    QStringList header;
+    for (const std::string_view title : kBuildTableHeader) {
+        header << qText(title);
+    }
+    table_->setHorizontalHeaderLabels(header);
+    table_->verticalHeader()->hide();
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    summary_ = wrappedLabel(*this, "Summary");
+    bandStatus_ = wrappedLabel(*this, "BandStatus");
+    copy_ = new QPushButton("Copy", this);
+    copy_->setObjectName("Copy");
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(bandStatus_, 1);
+    buttons->addWidget(copy_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(choices);
+    layout->addWidget(status_);
+    layout->addWidget(table_, 1);
+    layout->addWidget(summary_);
+    layout->addLayout(buttons);
+    resize(560, 560);
+
+    connect(copy_, &QPushButton::clicked, this, &BuildWindow::copyTable);
+    connect(&feed, &TabFeed::designFinished, this, &BuildWindow::designFinished);
+    const auto refreshShown = [this] {
+        if (isVisible()) {
+            refresh();
+        }
+    };
+    for (QComboBox* box :
+         {resistorSeries_, capacitorSeries_, resistorTolerance_, capacitorTolerance_}) {
+        connect(box, &QComboBox::currentIndexChanged, this, refreshShown);
+    }
+    connect(trials_, &QSpinBox::valueChanged, this, refreshShown);
+    connect(seed_, &QSpinBox::valueChanged, this, refreshShown);
+}
+
+BuildWindow::~BuildWindow() {
+    cancelBand();
+}
+
+BuildChoices BuildWindow::choices() const {
+    BuildChoices c;
+    c.series.resistors = static_cast<Series>(resistorSeries_->currentData().toInt());
+    c.series.capacitors = static_cast<Series>(capacitorSeries_->currentData().toInt());
+    c.tolerances.resistors = resistorTolerance_->currentData().toDouble();
+    c.tolerances.capacitors = capacitorTolerance_->currentData().toDouble();
+    c.trials = trials_->value();
+    c.seed = static_cast<std::uint64_t>(seed_->value());
+    return c;
+}
+
+QString BuildWindow::tableText() const {
+    return qText(tabSeparatedTable(rows_, summaryText_));
+}
+
+void BuildWindow::copyTable() const {
+    QGuiApplication::clipboard()->setText(tableText());
+}
+
+void BuildWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    refresh();
+}
+
+void BuildWindow::hideEvent(QHideEvent* event) {
+    cancelBand();
+    overlay_->clear();
+    QWidget::hideEvent(event);
+}
+
+void BuildWindow::designFinished(TopologyKind topology) {
+    if (topology == topology_ && isVisible()) {
+        refresh();
+    }
+}
+
+void BuildWindow::refresh() {
+    cancelBand();
+    band_.reset();
+    overlay_->clearBand();
+    const TabDesign* design = feed_.lastDesign(topology_);
+    if (design == nullptr) {
+        showNothing("No design yet: the table fills after the first \"Calc\" of this tab.");
+        return;
+    }
+    if (!design->parts) {
+        showNothing("The last design stopped, so there is nothing to round: " + design->stopReason);
+        return;
+    }
+    const DesignParts& parts = *design->parts;
+    const BuildChoices c = choices();
+    const StandardBuild build = chooseStandardValues(parts, c.series);
+    rows_ = buildTableRows(build, feed_.decimalSeparator());
+    fillTable();
+    exactCascade_ = designBiquads(parts);
+    standardCascade_ = cascadeBiquads(parts.topology, build.chosenValues);
+    frequencies_ = parts.frequencies;
+    fc_ = parts.fc;
+
+    if (!build.complete()) {
+        QStringList faults;
+        for (const PartFault& fault : build.faults) {
+            faults << qText(faultMessage(fault));
+        }
+        status_->setText(faults.join('\n') +
+                         "\nThe response and the band need a standard value for every part.");
+        summaryText_.clear();
+        summary_->clear();
+        bandStatus_->clear();
+        overlay_->clear();
+        return;
+    }
+    const CascadeResponse standard = cascadeResponse(standardCascade_, frequencies_);
+    if (standard.fault == ResponseFault::None) {
+        status_->clear();
+        overlay_->showStandard(standard.curves, frequencies_);
+    } else {
+        status_->setText("The standard-value response cannot be drawn: " +
+                         qText(faultText(standard.fault)) + ".");
+        overlay_->clear();
+    }
+    showSummary(false);
+    startBand(bandCircuit(parts.topology, build, c.tolerances), frequencies_);
+}
+
+void BuildWindow::showNothing(const QString& status) {
+    overlay_->clear();
+    rows_.clear();
+    fillTable();
+    status_->setText(status);
+    summaryText_ = status.toStdString();
+    summary_->clear();
+    bandStatus_->clear();
+}
+
+void BuildWindow::fillTable() {
+    table_->setRowCount(static_cast<int>(rows_.size()));
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        const BuildTableRow& row = rows_[r];
+        const std::array cells{&row.stage, &row.item, &row.exact, &row.standard, &row.deviation};
+        for (std::size_t column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(qText(*cells[column]));
+            if (column >= 2) {
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            }
+            table_->setItem(static_cast<int>(r), static_cast<int>(column), item);
+        }
+    }
+    table_->resizeColumnsToContents();
+}
+
+void BuildWindow::showSummary(bool withTrials) {
+    const ToleranceBand noBand;
+    const BandSummary summary =
+        summarizeBand(exactCascade_, standardCascade_, band_ ? *band_ : noBand, frequencies_, fc_);
+    summaryText_ = bandSummaryText(summary, withTrials, feed_.decimalSeparator());
+    summary_->setText(qText(summaryText_));
+}
+
+void BuildWindow::startBand(const BandCircuit& circuit, const std::vector<double>& frequencies) {
+    const BuildChoices c = choices();
+    BandOptions options;
+    options.trials = c.trials;
+    options.seed = c.seed;
+    const std::uint64_t generation = ++generation_;
+    running_ = true;
+    bandStatus_->setText(QString("Tolerance band: %1 trials running…").arg(c.trials));
+    bandClock_.start();
+    bandThread_ = std::jthread(
+        [this, circuit, frequencies, options, generation](const std::stop_token& stop) {
+            ToleranceBand band;
+            QString error;
+            try {
+                band = toleranceBand(circuit, frequencies, options, stop);
+            } catch (const std::exception& e) {
+                error = QString::fromUtf8(e.what());
+            }
+            if (stop.stop_requested()) {
+                return;
+            }
+            // Back to the window's thread; dropped there if the window has gone.
+            QMetaObject::invokeMethod(
+                this,
+                [this, generation, band = std::move(band), error]() mutable {
+                    bandFinished(generation, std::move(band), error);
+                },
+                Qt::QueuedConnection);
+        });
+}
+
+void BuildWindow::cancelBand() {
+    if (bandThread_.joinable()) {
+        bandThread_.request_stop();
+        bandThread_.join();
+    }
+    ++generation_;
+    running_ = false;
+}
+
+void BuildWindow::bandFinished(std::uint64_t generation, ToleranceBand band, const QString& error) {
+    if (generation != generation_) {
+        return;
+    }
+    if (bandThread_.joinable()) {
+        bandThread_.join();
+    }
+    running_ = false;
+    bandMilliseconds_ = bandClock_.elapsed();
+    if (!error.isEmpty() || band.fault != BandFault::None) {
+        const QString why = !error.isEmpty()
+                                ? error
+                                : qText(band.fault == BandFault::Response ? faultText(band.response)
+                                                                          : faultText(band.fault));
+        bandStatus_->setText("Tolerance band: cannot be computed: " + why + ".");
+        Q_EMIT bandShown();
+        return;
+    }
+    band_ = std::move(band);
+    overlay_->showBand(*band_, frequencies_);
+    showSummary(true);
+    const BuildChoices c = choices();
+    bandStatus_->setText(QString("Tolerance band: %1 trials, seed %2, %3 ms")
+                             .arg(band_->trials)
+                             .arg(c.seed)
+                             .arg(bandMilliseconds_));
+    Q_EMIT bandShown();
+}
+
+}  // namespace tessaron

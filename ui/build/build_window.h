@@ -1,0 +1,120 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "engine/topologies.h"
+#include "studies/band_summary.h"
+#include "studies/build_table.h"
+#include "studies/cascade_response.h"
+#include "studies/standard_build.h"
+#include "studies/tolerance_band.h"
+
+class QComboBox;
+class QCustomPlot;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+
+namespace tessaron {
+
+class BuildOverlay;
+class TabFeed;
+
+// What the user picks in the Build window.
+struct BuildChoices {
+    SeriesChoice series;
+    ToleranceChoice tolerances;
+    int trials = kDefaultTrials;
+    std::uint64_t seed = 1;
+};
+
+// "Build": the tab's last design with every part chosen from a standard
+// series, each stage's fn and Q beside the exact ones, and the Monte Carlo
+// band of the parts' tolerances. Follows the tab's "Calc"s while it is shown;
+// the band is computed on other threads, and a newer design or choice cancels
+// the one running. While it is shown it draws the standard-value response and
+// the band on the tab's own charts.
+class BuildWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    BuildWindow(QWidget& parent, const TabFeed& feed, TopologyKind topology,
+                const QString& tabCaption, QCustomPlot& gainChart, QCustomPlot& phaseChart);
+    ~BuildWindow() override;
+
+    TopologyKind topology() const { return topology_; }
+    BuildChoices choices() const;
+    // The table and the summary as "Copy" puts them on the clipboard.
+    QString tableText() const;
+
+    // The last band that came back and how long it took, wall time from the
+    // start of its computation until it was handed to this window.
+    const std::optional<ToleranceBand>& band() const { return band_; }
+    qint64 bandMilliseconds() const { return bandMilliseconds_; }
+    bool bandRunning() const { return running_; }
+
+  public Q_SLOTS:
+    void copyTable() const;
+
+  Q_SIGNALS:
+    // A band came back and is shown.
+    void bandShown();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    void designFinished(TopologyKind topology);
+    void refresh();
+    void showNothing(const QString& status);
+    void fillTable();
+    void startBand(const BandCircuit& circuit, const std::vector<double>& frequencies);
+    void bandFinished(std::uint64_t generation, ToleranceBand band, const QString& error);
+    void cancelBand();
+    void showSummary(bool withTrials);
+
+    const TabFeed& feed_;
+    TopologyKind topology_;
+    std::unique_ptr<BuildOverlay> overlay_;
+
+    QComboBox* resistorSeries_;
+    QComboBox* capacitorSeries_;
+    QComboBox* resistorTolerance_;
+    QComboBox* capacitorTolerance_;
+    QSpinBox* trials_;
+    QSpinBox* seed_;
+    QLabel* status_;
+    QTableWidget* table_;
+    QLabel* summary_;
+    QLabel* bandStatus_;
+    QPushButton* copy_;
+
+    // What the table and summary show now.
+    std::vector<BuildTableRow> rows_;
+    std::string summaryText_;
+    std::vector<Biquad> exactCascade_;
+    std::vector<Biquad> standardCascade_;
+    std::vector<double> frequencies_;
+    double fc_ = 0;
+
+    std::optional<ToleranceBand> band_;
+    qint64 bandMilliseconds_ = 0;
+    bool running_ = false;
+    // Results of a band started for an older design or choice are dropped.
+    std::uint64_t generation_ = 0;
+    QElapsedTimer bandClock_;
+    // Last, so that it is stopped and joined before anything it uses goes.
+    std::jthread bandThread_;
+};
+
+}  // namespace tessaron

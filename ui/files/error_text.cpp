@@ -1,0 +1,18 @@
+#include "ui/files/error_text.h"
+
+#include <QList>
+
+namespace tessaron {
+
+QString errorBoxText(std::string_view message) {
+    QString text = QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()));
+    // Compare whole code points: a character outside the basic plane ends in a
+    // low surrogate, which must not be mistaken for the character itself.
+    const QList<uint> codePoints = text.toUcs4();
+    if (!codePoints.isEmpty() && codePoints.back() > static_cast<uint>(u'.')) {
+        text += u'.';
+    }
+    return text;
+}
+
+}  // namespace tessaron

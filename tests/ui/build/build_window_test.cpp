@@ -95,6 +95,7 @@ TEST_F(BuildWindowTest, TheReportAndChartMenusOpenIt) {
                 }
             }
             ASSERT_NE(item, nullptr);
+            EXPECT_EQ(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_B));
             item->trigger();
             BuildWindow* build = window->companions().build(t.topology);
             ASSERT_NE(build, nullptr);

@@ -29,7 +29,10 @@ class ResponseCompanion : public WindowTest {
     }
     void chooseFromMenu(const char* widget) const {
         std::unique_ptr<QMenu> menu(createContextMenu(named<QWidget>(widget), QPoint(5, 5)));
-        actionNamed(*menu, "Delay and Step Response…")->trigger();
+        QAction* item = actionNamed(*menu, "Delay and Step Response…");
+        // The item shows the shortcut that opens the same window.
+        EXPECT_EQ(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+        item->trigger();
     }
     void design(const FormTab& t) const {
         fill(t, {"1000", "10000", "10e-9"});

@@ -63,9 +63,10 @@ void showBandOn(QCustomPlot& chart, const CurvePieces& low, const CurvePieces& h
     ChartBand(chart, BuildOverlay::kBandSeries).setPieces(low, high);
 }
 
-void remove(QCustomPlot& chart, const char* name) {
+void remove(QCustomPlot& chart, const char* name,
+            QCustomPlot::RefreshPriority when = QCustomPlot::rpRefreshHint) {
     if (removeSeries(chart, name)) {
-        chart.replot();
+        chart.replot(when);
     }
 }
 
@@ -98,6 +99,14 @@ void BuildOverlay::clear() {
     clearBand();
     remove(gain_, kStandardSeries);
     remove(phase_, kStandardSeries);
+}
+
+void BuildOverlay::withdraw() {
+    for (QCustomPlot* chart : {&gain_, &phase_}) {
+        for (const char* name : {kBandSeries, kStandardSeries}) {
+            remove(*chart, name, QCustomPlot::rpQueuedReplot);
+        }
+    }
 }
 
 }  // namespace tessaron

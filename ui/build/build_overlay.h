@@ -24,6 +24,9 @@ class BuildOverlay {
     void showBand(const ToleranceBand& band, std::span<const double> frequencies);
     void clearBand();
     void clear();
+    // The same, replotting the charts on the next turn of the event loop
+    // unless something replots them sooner.
+    void withdraw();
 
     // The names of the series it adds; the band's is its upper edge, whose
     // channel fill graph is the lower one.

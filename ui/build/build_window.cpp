@@ -17,6 +17,7 @@
 
 #include "studies/design_biquads.h"
 #include "ui/build/build_overlay.h"
+#include "ui/tab_feed/follow_tab.h"
 #include "ui/tab_feed/tab_feed.h"
 
 namespace tessaron {
@@ -126,7 +127,15 @@ BuildWindow::BuildWindow(QWidget& parent, const TabFeed& feed, TopologyKind topo
     resize(560, 560);
 
     connect(copy_, &QPushButton::clicked, this, &BuildWindow::copyTable);
-    connect(&feed, &TabFeed::designFinished, this, &BuildWindow::designFinished);
+    // A new "Calc" of the tab makes the last design's band and curve stale:
+    // the band stops, and the curve is not drawn over the new points.
+    connect(&feed, &TabFeed::designStarting, this, [this](TopologyKind starting) {
+        if (starting == topology_) {
+            cancelBand();
+            overlay_->withdraw();
+        }
+    });
+    followTab(feed, topology, *this, [this] { refresh(); });
     const auto refreshShown = [this] {
         if (isVisible()) {
             refresh();
@@ -172,12 +181,6 @@ void BuildWindow::hideEvent(QHideEvent* event) {
     cancelBand();
     overlay_->clear();
     QWidget::hideEvent(event);
-}
-
-void BuildWindow::designFinished(TopologyKind topology) {
-    if (topology == topology_ && isVisible()) {
-        refresh();
-    }
 }
 
 void BuildWindow::refresh() {

@@ -74,7 +74,6 @@ class BuildWindow : public QWidget {
     void hideEvent(QHideEvent* event) override;
 
   private:
-    void designFinished(TopologyKind topology);
     void refresh();
     void showNothing(const QString& status);
     void fillTable();

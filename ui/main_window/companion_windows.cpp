@@ -8,6 +8,7 @@
 #include "ui/build/build_window.h"
 #include "ui/charts/chart_style.h"
 #include "ui/response/response_window.h"
+#include "ui/tab_feed/follow_tab.h"
 #include "ui/tab_feed/tab_feed.h"
 
 namespace tessaron {
@@ -91,14 +92,11 @@ ResponseWindow& CompanionWindows::showResponse(TopologyKind topology) {
         // The delay is drawn over the tab's own frequencies: zooming either
         // shows the same band of frequencies in both.
         linkKeyAxes(*w.tab.gainChart, w.response->delayChart());
-        // It follows its tab's "Calc"s while it is shown, and catches up when
-        // it is shown again.
-        connect(&feed_, &TabFeed::designFinished, w.response,
-                [this, response = w.response, topology](TopologyKind finished) {
-                    if (finished == topology && response->isVisible()) {
-                        handled_([response] { response->refresh(); });
-                    }
-                });
+        // It follows its tab's "Calc"s while it is shown, after the "Calc" has
+        // returned (the tab's own report and charts come first), and catches
+        // up when it is shown again.
+        followTab(feed_, topology, *w.response,
+                  [this, response = w.response] { handled_([response] { response->refresh(); }); });
     }
     handled_([&w] { w.response->refresh(); });
     w.response->show();

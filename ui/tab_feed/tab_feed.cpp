@@ -8,6 +8,7 @@ const TabDesign* TabFeed::lastDesign(TopologyKind topology) const {
 }
 
 TabDesign& TabFeed::start(const TabDesign& design) {
+    Q_EMIT designStarting(design.topology);
     return designs_.at(static_cast<std::size_t>(design.topology)).emplace(design);
 }
 

@@ -30,6 +30,9 @@ class TabFeed : public QObject {
     void setDecimalSeparator(std::string separator) { decimalSeparator_ = std::move(separator); }
 
   Q_SIGNALS:
+    // A "Calc" of the tab begins: what a companion still computes for the
+    // last design is of no use any more.
+    void designStarting(tessaron::TopologyKind topology);
     void designFinished(tessaron::TopologyKind topology);
 
   private:

@@ -43,6 +43,8 @@ class BuildWindowTest : public WindowTest {
         edit(t.form().fc).setText(fc);
         edit(t.form().first[0]).setText(first0);
         click(t.form().calc);
+        // The window follows once the "Calc" has returned.
+        QCoreApplication::sendPostedEvents();
     }
     static QString text(const BuildWindow& build, const char* label) {
         return build.findChild<QLabel*>(label)->text();

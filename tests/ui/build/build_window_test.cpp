@@ -326,6 +326,23 @@ TEST_F(BuildWindowTest, ClosingRemovesWhatItAddedToTheCharts) {
     EXPECT_EQ(chart(*window, ps.form().gain.chart).graphCount(), 1);
 }
 
+// The last design's curve and band are not drawn over a new design's points:
+// they go when its "Calc" starts and come back for it once it has returned.
+TEST_F(BuildWindowTest, ACalcTakesTheLastCurveOffUntilTheWindowFollows) {
+    const BuildTab& mf = kTabs[0];
+    calc(mf, "1000", mf.first0);
+    BuildWindow& build = window->companions().showBuild(mf.topology);
+    waitForBand(build);
+    const QCustomPlot& gain = chart(*window, mf.form().gain.chart);
+    ASSERT_GT(gain.graphCount(), 1);
+    edit(mf.form().fc).setText("2000");
+    click(mf.form().calc);
+    EXPECT_EQ(gain.graphCount(), 1);
+    EXPECT_FALSE(build.bandRunning());
+    QCoreApplication::sendPostedEvents();
+    EXPECT_NE(findSeries(gain, BuildOverlay::kStandardSeries), nullptr);
+}
+
 TEST_F(BuildWindowTest, TheMainWindowsReportAndPointsStayTheSame) {
     for (const BuildTab& t : kTabs) {
         SCOPED_TRACE(t.caption);

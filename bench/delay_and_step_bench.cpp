@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The delay and step view of an 8th-order design: each computation alone, then
 // the three families side by side as "Compare families" needs them after a
 // "Calc". Cascades are the prototype stages at fc = 1000 Hz.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One complete "Calc" without a window: read nine fields, size and report an
 // 8th-order cascade, sweep 10,000 points into series that only store them.
 // BM_PlainX87Sweep is the yardstick: the same multiple-feedback sweep written as

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The yardstick of every "Calc" benchmark: the multiple-feedback sweep of an

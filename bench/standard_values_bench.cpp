@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Build window's numbers for an 8th-order design: standard values and
 // their response (one per design or choice of series, on the window's
 // thread), and the Monte Carlo band (off it, on every core).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One "Calc" click at order 8, from the click until both charts are replotted,
 // with no companion window open and with the tab's Build and Response windows
 // open beside it; the bare x87 sweep of the design run's benchmark is measured

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The package's version: the project's own, marked with the commit it was
 # built from unless that commit is the release tag v<version> itself. Builds
 # before that tag sort below the release (1.0~git20.g3989dd6), builds after it

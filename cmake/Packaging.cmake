@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built by CPack from the install rules (scripts/package).
 include(GNUInstallDirs)
 include(cmake/PackageVersion.cmake)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One place for the warning policy; every target links tessaron_warnings.
 add_library(tessaron_warnings INTERFACE)
 target_compile_options(tessaron_warnings INTERFACE

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "engine/sallen_key.h"
 
 #include "engine/stage_math.h"

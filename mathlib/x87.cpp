@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "mathlib/x87.h"
 
 #include "mathlib/fp_guard.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "studies/delay_and_step.h"
 
 #include <algorithm>

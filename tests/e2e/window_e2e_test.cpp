@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window driven as a user drives it, on a real X server: keys typed into
 // the fields, buttons and tabs clicked with the mouse, and the real modal boxes
 // answered with their OK button. Every box is checked for its text, its place

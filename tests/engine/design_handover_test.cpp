@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a completed run hands to the studies beside it, and when.
 #include "tests/engine/design_run_fixture.h"
 

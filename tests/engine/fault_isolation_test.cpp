@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sinks that leave sticky flags behind, as the window's message boxes, memo and
 // charts may: a design must give exactly what it gives with quiet sinks, and a
 // fault must still be the one our own arithmetic raised.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Randomised abuse of the reader and the design run with a fixed seed: every
 // case must either complete with 10,000 finite points per series or end with
 // one of the math exceptions, leaving whole report blocks and the control word.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a finished build tree into a scratch folder.
 #   cmake -DBUILD_DIR=... -DOUT_DIR=... -P build_package.cmake
 cmake_minimum_required(VERSION 3.25)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the package found in the folder given on this machine, starts the
 # installed program under Xvfb until its window is on the screen, then takes
 # the package and whatever apt pulled in for it off again.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the package that build_package.cmake made the way apt and dpkg see it:
 # its control fields, its files and lintian's verdict.
 #   cmake -DOUT_DIR=... -DSOURCE_DIR=... -DBUILD_DIR=... -DPROJECT_VERSION=...

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every file an install puts down, relative to its prefix: the one list that
 # both the install tree and the Debian package are checked against.
 set(tessaron_installed_files

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks that a desktop finds the
 # program, its menu entry and its icon where it looks for them, and that the
 # menu entry and the software centre's description pass their validators.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves a picture of each tab after a design, for looking at the window without
 // a desktop: screenshots OUTPUT_DIR (run under Xvfb or the offscreen platform).
 #include <QAction>

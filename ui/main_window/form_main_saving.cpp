@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saving the report, the charts and the curves of a tab: its menu items and
 // shortcuts. Nothing here changes what the window shows.
 #include <qcustomplot.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the charts write their numbers: readouts and tick labels.
 #include <gtest/gtest.h>
 

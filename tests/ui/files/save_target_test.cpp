@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/files/save_target.h"
 
 #include <gtest/gtest.h>

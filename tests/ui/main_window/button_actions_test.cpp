@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "AC" and "Calc" on each tab: the routine they call, what the report and the
 // charts show, and a tab's fields kept apart from the others'.
 #include "tests/ui/main_window/button_actions.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What "Calc" makes of its inputs: the sweep's frequencies on the charts, the
 // reports kept in the memo and the locale's decimal separator.
 #include "tests/ui/main_window/button_actions.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Copying a chart or a report, and what other parts add to their menus.
 #include "tests/ui/main_window/chart_reading.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What an engineer does with the charts of a tab: reading points, zooming and
 // panning the frequency axis.
 #include "tests/ui/main_window/chart_reading.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Response window as the main window opens it and keeps it up to date.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a save leaves behind in the numeric unit, and the save shortcuts.
 #include "tests/ui/main_window/saving.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saving a tab's report, charts and curves: what is offered, what is written
 // and what a failed save says.
 #include "tests/ui/main_window/saving.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One application object for every window test program, made as the program
 // makes its own.
 #include <gtest/gtest.h>

@@ -2,25 +2,13 @@
 
 #include "studies/build_table.h"
 
-#include <cstdio>
 #include <optional>
 
 #include "studies/engineering_text.h"
+#include "studies/printed_text.h"
 
 namespace tessaron {
 namespace {
-
-// printf's text with the locale's separator in place of its point.
-template <typename... Args>
-std::string printed(std::string_view decimalSeparator, const char* format, Args... args) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, format, args...);
-    std::string text = buffer;
-    if (const auto point = text.find('.'); point != std::string::npos) {
-        text.replace(point, 1, decimalSeparator);
-    }
-    return text;
-}
 
 std::string deviationText(std::optional<double> percent, std::string_view decimalSeparator) {
     return percent ? printed(decimalSeparator, "%+.2f %%", *percent) : std::string();

@@ -9,6 +9,7 @@
 #include "engine/coefficient_tables.h"
 #include "mathlib/fp_guard.h"
 #include "studies/engineering_text.h"
+#include "studies/family_names.h"
 #include "studies/standard_value.h"
 
 namespace tessaron {
@@ -17,22 +18,17 @@ namespace {
 
 constexpr int kCutoffDigits = 6;
 
-std::string familyName(FilterFamily family) {
-    switch (family) {
-        case Butterworth:
-            return "butterworth";
-        case Bessel:
-            return "bessel";
-        case Chebyshev:
-            return "chebyshev";
-        default:
-            return "family" + std::to_string(family);
+// The family's name in lower case, as file names have it.
+std::string lowerFamilyName(FilterFamily family) {
+    const std::string_view name = familyLabel(family);
+    if (name.empty()) {
+        return "family" + std::to_string(family);
     }
-}
-
-// "2nd", "4th", "8th"; the tables also know 6 ("6th").
-std::string orderName(int order) {
-    return std::to_string(order) + (order == 2 ? "nd" : "th");
+    std::string lower;
+    for (const char c : name) {
+        lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    return lower;
 }
 
 // "1kHz", "12.345kHz", "500mHz": the cutoff as an engineer writes it, with
@@ -73,8 +69,8 @@ std::string topologyFileStem(TopologyKind topology) {
 }
 
 std::string designFileStem(const DesignSummary& design) {
-    return topologyFileStem(design.topology) + '-' + familyName(design.family) + '-' +
-           orderName(design.order) + '-' + cutoffName(design.fc);
+    return topologyFileStem(design.topology) + '-' + lowerFamilyName(design.family) + '-' +
+           orderLabel(design.order) + '-' + cutoffName(design.fc);
 }
 
 }  // namespace tessaron

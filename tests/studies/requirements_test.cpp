@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "studies/requirements_study.h"
+
 namespace tessaron {
 namespace {
 
@@ -19,7 +21,7 @@ struct BadCase {
     std::vector<std::pair<Field, std::string>> expected;
 };
 
-TEST(ReadRequirements, NamesEachFieldAndWhy) {
+TEST(ReadRequirements, NamesEachFieldAndWhyAndComputesNothing) {
     const BadCase cases[] = {
         {&RequirementTexts::passEdge, "", {{Field::PassEdge, "fp is empty."}}},
         {&RequirementTexts::passEdge,
@@ -58,17 +60,20 @@ TEST(ReadRequirements, NamesEachFieldAndWhy) {
          "-2",
          {{Field::DelayVariation, "Delay variation must not be negative."}}},
     };
+    CoefficientTables tables;
+    tables.Fill();
     for (const BadCase& c : cases) {
         RequirementTexts texts = valid();
         texts.*c.field = c.text;
         SCOPED_TRACE(c.text);
-        const ReadRequirements read = readRequirements(texts, ".");
+        const RequirementsStudy study = studyRequirements(tables, texts, ".");
         std::vector<std::pair<Field, std::string>> problems;
-        for (const FieldProblem& p : read.problems) {
+        for (const FieldProblem& p : study.problems) {
             problems.emplace_back(p.field, p.reason);
         }
         EXPECT_EQ(problems, c.expected);
-        EXPECT_FALSE(read.requirements);
+        EXPECT_TRUE(study.candidates.empty());
+        EXPECT_TRUE(study.chart.curves.empty());
     }
 }
 

@@ -60,6 +60,12 @@ std::vector<std::string> textsOf(const Symbol& symbol, const std::string& value)
     }
 }
 
+// The parts list says why a part has no value; on the drawing that sentence
+// would set the pitch of every stage, so it only says that there is none.
+std::string drawnValue(const ShownPart& part) {
+    return part.value.fault == ValueFault::None ? valueText(part) : "no value";
+}
+
 double pitchFor(const std::vector<PlacedSlot>& slots, const SchematicOptions& options) {
     double pitch = options.minimumPitch;
     for (const PlacedSlot& slot : slots) {
@@ -154,7 +160,7 @@ Plan planOf(TopologyKind topology, std::span<const ShownPart> parts,
         }
         for (const TextSlot& slot : plan.stage.slots) {
             const std::string value =
-                slot.symbol < n ? valueText(parts[static_cast<std::size_t>(k) * n + slot.symbol])
+                slot.symbol < n ? drawnValue(parts[static_cast<std::size_t>(k) * n + slot.symbol])
                                 : std::string();
             plan.slots.push_back(
                 {slot.box, slot.align, textsOf(plan.symbols[first + slot.symbol], value)});

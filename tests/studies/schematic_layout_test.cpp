@@ -190,5 +190,16 @@ TEST(SchematicLayout, RowsWrapAndEveryDesignatorIsDrawn) {
     EXPECT_EQ(labelled, expected);
 }
 
+// A part without a value keeps the drawing at the pitch of the others.
+TEST(SchematicLayout, PartWithoutAValueSaysSoBriefly) {
+    DesignParts design = chebyshev(kindOf<Passive>, 4);
+    const double pitch = schematicScene(design.topology, exactParts(design)).pitch;
+    design.values[1] = 0;
+    const Scene scene = schematicScene(design.topology, exactParts(design));
+    EXPECT_EQ(scene.pitch, pitch);
+    EXPECT_TRUE(std::any_of(scene.labels.begin(), scene.labels.end(),
+                            [](const Label& label) { return label.text == "no value"; }));
+}
+
 }  // namespace
 }  // namespace tessaron

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "analysis/frequency_grid.h"
+#include "bench/filled_tables.h"
 #include "studies/delay_and_step.h"
 #include "studies/step_response.h"
 #include "tests/cascades.h"
@@ -17,17 +18,8 @@ namespace {
 
 constexpr double kFc = 1000;
 
-const CoefficientTables& tables() {
-    static const CoefficientTables filled = [] {
-        CoefficientTables t;
-        t.Fill();
-        return t;
-    }();
-    return filled;
-}
-
 std::vector<Biquad> eighthOrder(FilterFamily family) {
-    return testing::prototypeCascade(tables(), family, 8, kFc);
+    return testing::prototypeCascade(filledTables(), family, 8, kFc);
 }
 
 const char* familyName(FilterFamily family) {

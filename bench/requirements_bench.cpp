@@ -6,25 +6,17 @@
 // As 40 dB, overshoot at most 5 %, delay variation at most 10 %).
 #include <benchmark/benchmark.h>
 
+#include "bench/filled_tables.h"
 #include "studies/candidate_table.h"
 #include "studies/requirements_study.h"
 
 namespace tessaron {
 namespace {
 
-const CoefficientTables& tables() {
-    static const CoefficientTables filled = [] {
-        CoefficientTables t;
-        t.Fill();
-        return t;
-    }();
-    return filled;
-}
-
 void BM_CandidateTable(benchmark::State& state) {
     const Requirements requirements{1000, 1, 4000, 40, 5.0, 10.0};
     for (auto _ : state) {
-        std::vector<Candidate> table = candidateTable(tables(), requirements);
+        std::vector<Candidate> table = candidateTable(filledTables(), requirements);
         benchmark::DoNotOptimize(table.data());
     }
 }
@@ -33,7 +25,7 @@ BENCHMARK(BM_CandidateTable)->Unit(benchmark::kMillisecond);
 void BM_RequirementsStudy(benchmark::State& state) {
     const RequirementTexts texts{"1 kHz", "1 dB", "4 kHz", "40 dB", "5 %", "10 %"};
     for (auto _ : state) {
-        RequirementsStudy study = studyRequirements(tables(), texts, ".");
+        RequirementsStudy study = studyRequirements(filledTables(), texts, ".");
         benchmark::DoNotOptimize(study.candidates.data());
     }
 }

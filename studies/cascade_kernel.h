@@ -10,43 +10,37 @@
 #include <type_traits>
 #include <vector>
 
-#include "engine/biquad.h"
 #include "studies/cascade_response.h"
 #include "studies/fast_angle.h"
 
 namespace tessaron::detail {
 
-// One stage k / (s^2 + b1 s + b0) taken as (k / b0) / (1 - u^2 + j u / Q),
-// u = f / fn: every stage is then 1 at f = 0 and the cascade stays within the
-// range of double from pF to EOhm, where s^2 alone would not.
-struct NormalizedStage {
-    double perHertz;  // u per hertz of f: 2pi / sqrt(b0)
-    double damping;   // 1 / Q: b1 / sqrt(b0)
-};
-
+// A cascade checked for evaluation: every factor (see DenominatorFactor) with
+// a >= 0 and b > 0, all finite, so that the cascade stays within the range of
+// double from pF to EOhm where a polynomial in s alone would not.
 struct NormalizedCascade {
-    std::vector<NormalizedStage> stages;
+    std::vector<DenominatorFactor> factors;
     double dcPower = 1;  // |H(0)|^2
-    double dcPhase = 0;  // arg H(0): pi for an odd number of inverting stages
+    double dcPhase = 0;  // arg H(0): pi for a negative DC gain
 };
 
-// Empty unless every stage is a low-pass with both poles in the left half
-// plane: k non-zero, b0 and b1 positive, all finite.
-std::optional<NormalizedCascade> normalize(std::span<const Biquad> cascade);
+// Empty unless every factor has both poles in the left half-plane and the DC
+// gain is finite and not zero.
+std::optional<NormalizedCascade> normalize(const FactoredCascade& cascade);
 
 struct PointResponse {
     double power;  // |H|^2
     double phase;  // arg H in rad, unwrapped: dcPhase at f = 0, falling with f
 };
 
-// The product of the stages' denominators D_i = (1 - u^2) + j u / Q and the
-// whole turns its angle has made. Each D_i has an angle in [0, pi), so
+// The product of the factors D_i = (1 - a_i f^2) + j b_i f and the whole
+// turns its angle has made. Each D_i has an angle in [0, pi), so
 // multiplying by it turns the running product forward by less than pi: the
 // product has passed a whole turn exactly when its imaginary part goes from
 // negative to non-negative, which unwraps the phase without an angle per stage.
 //
-// Stage count known at compile time (1 to 4) or, with Count = 0, at run time:
-// a loop over points then unrolls the stages and vectorises. Always inlined,
+// Factor count known at compile time (see forEachPoint) or, with Count = 0,
+// at run time: a loop over points then unrolls the factors and vectorises. Always inlined,
 // so that each compiled copy of a loop (see forEachPoint) has its own.
 struct Denominator {
     double re;
@@ -55,16 +49,14 @@ struct Denominator {
 };
 
 template <int Count>
-[[gnu::always_inline]] inline Denominator denominatorAt(const double* perHertz,
-                                                        const double* damping, int count,
+[[gnu::always_inline]] inline Denominator denominatorAt(const double* a, const double* b, int count,
                                                         double f) {
     const int n = Count > 0 ? Count : count;
-    double u = f * perHertz[0];
-    Denominator d{1 - u * u, damping[0] * u, 0};
+    const double f2 = f * f;
+    Denominator d{1 - a[0] * f2, b[0] * f, 0};
     for (int i = 1; i < n; ++i) {
-        u = f * perHertz[i];
-        const double dr = 1 - u * u;
-        const double di = damping[i] * u;
+        const double dr = 1 - a[i] * f2;
+        const double di = b[i] * f;
         const double re = d.re * dr - d.im * di;
         const double im = d.re * di + d.im * dr;
         d.turns += (d.im < 0) & (im >= 0) ? 1.0 : 0.0;
@@ -75,11 +67,10 @@ template <int Count>
 }
 
 template <int Count>
-[[gnu::always_inline]] inline PointResponse evaluatePoint(const double* perHertz,
-                                                          const double* damping, int count,
-                                                          double dcPower, double dcPhase,
+[[gnu::always_inline]] inline PointResponse evaluatePoint(const double* a, const double* b,
+                                                          int count, double dcPower, double dcPhase,
                                                           double f) {
-    const Denominator d = denominatorAt<Count>(perHertz, damping, count, f);
+    const Denominator d = denominatorAt<Count>(a, b, count, f);
     const double power = dcPower / (d.re * d.re + d.im * d.im);
     const double phase = dcPhase - (2 * std::numbers::pi * d.turns + angleOf(d.re, d.im));
     return {power, phase};
@@ -94,35 +85,34 @@ std::optional<double> halfPowerFrequency(const NormalizedCascade& cascade,
 // The checks of cascadeResponse and its points before they are turned into
 // the charts' units: |H|^2 into `power` and the unwrapped phase in rad into
 // `phase`, one per frequency. `normalized` is set when None is returned.
-ResponseFault evaluateCascade(std::span<const Biquad> cascade, std::span<const double> frequencies,
+ResponseFault evaluateCascade(const FactoredCascade& cascade, std::span<const double> frequencies,
                               NormalizedCascade& normalized, std::span<double> power,
                               std::span<double> phase);
 
-// Visits every point with the stages as plain doubles in arrays of its own:
+// Visits every point with the factors as plain doubles in arrays of its own:
 // they cannot alias what visit writes, so the loop keeps them in registers.
-// Count > 0 unrolls the stages; 0 takes any number.
+// Count > 0 unrolls the factors; 0 takes any number.
 template <int Count, class Visit>
 [[gnu::always_inline]] inline void visitPoints(const NormalizedCascade& cascade,
                                                std::span<const double> frequencies, Visit& visit) {
     using Values = std::conditional_t<(Count > 0), std::array<double, Count>, std::vector<double>>;
-    Values perHertz{};
-    Values damping{};
+    Values a{};
+    Values b{};
     if constexpr (Count == 0) {
-        perHertz.resize(cascade.stages.size());
-        damping.resize(cascade.stages.size());
+        a.resize(cascade.factors.size());
+        b.resize(cascade.factors.size());
     }
-    for (std::size_t i = 0; i < cascade.stages.size(); ++i) {
-        perHertz[i] = cascade.stages[i].perHertz;
-        damping[i] = cascade.stages[i].damping;
+    for (std::size_t i = 0; i < cascade.factors.size(); ++i) {
+        a[i] = cascade.factors[i].a;
+        b[i] = cascade.factors[i].b;
     }
     const double dcPower = cascade.dcPower;
     const double dcPhase = cascade.dcPhase;
     const double* f = frequencies.data();
     const auto points = static_cast<int>(frequencies.size());
-    const auto count = static_cast<int>(cascade.stages.size());
+    const auto count = static_cast<int>(cascade.factors.size());
     for (int p = 0; p < points; ++p) {
-        visit(p,
-              evaluatePoint<Count>(perHertz.data(), damping.data(), count, dcPower, dcPhase, f[p]));
+        visit(p, evaluatePoint<Count>(a.data(), b.data(), count, dcPower, dcPhase, f[p]));
     }
 }
 
@@ -132,13 +122,14 @@ template <int Count, class Visit>
 // multiply-add: neither target has one), so the same bits either way.
 #define TESSARON_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
 
-// Calls visit(point, response) for every frequency; the stage counts of the
-// designs (1, 2 and 4, and 3) are unrolled.
+// Calls visit(point, response) for every frequency; the factor counts of the
+// designs are unrolled: 1, 2 and 4 stages of biquads, and with a real op-amp
+// a complex pair per stage and its op-amp's real poles paired up (2, 3 and 6).
 template <class Visit>
 [[gnu::always_inline]] inline void forEachPoint(const NormalizedCascade& cascade,
                                                 std::span<const double> frequencies,
                                                 Visit&& visit) {
-    switch (cascade.stages.size()) {
+    switch (cascade.factors.size()) {
         case 1:
             return visitPoints<1>(cascade, frequencies, visit);
         case 2:
@@ -147,6 +138,8 @@ template <class Visit>
             return visitPoints<3>(cascade, frequencies, visit);
         case 4:
             return visitPoints<4>(cascade, frequencies, visit);
+        case 6:
+            return visitPoints<6>(cascade, frequencies, visit);
         default:
             return visitPoints<0>(cascade, frequencies, visit);
     }

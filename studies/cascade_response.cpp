@@ -12,45 +12,32 @@
 namespace tessaron {
 namespace detail {
 
-std::optional<NormalizedCascade> normalize(std::span<const Biquad> cascade) {
-    NormalizedCascade normalized;
-    normalized.stages.reserve(cascade.size());
-    double dcGain = 1;
-    for (const Biquad& b : cascade) {
-        const bool lowPass = std::isfinite(b.k) && b.k != 0 && std::isfinite(b.b0) && b.b0 > 0 &&
-                             std::isfinite(b.b1) && b.b1 > 0;
-        if (!lowPass) {
-            return std::nullopt;
-        }
-        const double w0 = std::sqrt(b.b0);
-        const NormalizedStage stage{2 * std::numbers::pi / w0, b.b1 / w0};
-        if (!std::isfinite(stage.perHertz) || !(stage.damping > 0) ||
-            !std::isfinite(stage.damping)) {
-            return std::nullopt;
-        }
-        normalized.stages.push_back(stage);
-        dcGain *= b.k / b.b0;
-    }
-    normalized.dcPower = dcGain * dcGain;
-    normalized.dcPhase = dcGain < 0 ? std::numbers::pi : 0.0;
-    if (!std::isfinite(normalized.dcPower) || normalized.dcPower == 0) {
+std::optional<NormalizedCascade> normalize(const FactoredCascade& cascade) {
+    if (cascade.fault != ResponseFault::None) {
         return std::nullopt;
     }
-    return normalized;
+    const bool stable =
+        std::all_of(cascade.factors.begin(), cascade.factors.end(), [](DenominatorFactor d) {
+            return std::isfinite(d.a) && d.a >= 0 && std::isfinite(d.b) && d.b > 0;
+        });
+    const double dcPower = cascade.dcGain * cascade.dcGain;
+    if (!stable || !std::isfinite(dcPower) || dcPower == 0) {
+        return std::nullopt;
+    }
+    return NormalizedCascade{cascade.factors, dcPower, cascade.dcGain < 0 ? std::numbers::pi : 0.0};
 }
 
 std::optional<double> halfPowerFrequency(const NormalizedCascade& cascade,
                                          std::span<const double> frequencies) {
-    std::vector<double> perHertz;
-    std::vector<double> damping;
-    for (const NormalizedStage& stage : cascade.stages) {
-        perHertz.push_back(stage.perHertz);
-        damping.push_back(stage.damping);
+    std::vector<double> a;
+    std::vector<double> b;
+    for (const DenominatorFactor& factor : cascade.factors) {
+        a.push_back(factor.a);
+        b.push_back(factor.b);
     }
     // |H|^2 / |H(0)|^2 = 1 / |D|^2.
     const auto denominatorPower = [&](double f) {
-        const Denominator d =
-            denominatorAt<0>(perHertz.data(), damping.data(), static_cast<int>(perHertz.size()), f);
+        const Denominator d = denominatorAt<0>(a.data(), b.data(), static_cast<int>(a.size()), f);
         return d.re * d.re + d.im * d.im;
     };
     double below = 0;
@@ -89,10 +76,13 @@ bool usableFrequencies(std::span<const double> frequencies) {
 
 }  // namespace
 
-ResponseFault evaluateCascade(std::span<const Biquad> cascade, std::span<const double> frequencies,
+ResponseFault evaluateCascade(const FactoredCascade& cascade, std::span<const double> frequencies,
                               NormalizedCascade& normalized, std::span<double> power,
                               std::span<double> phase) {
-    if (cascade.empty()) {
+    if (cascade.fault != ResponseFault::None) {
+        return cascade.fault;
+    }
+    if (cascade.factors.empty()) {
         return ResponseFault::NoStages;
     }
     if (!usableFrequencies(frequencies)) {
@@ -136,7 +126,35 @@ DisplayedPhase displayedPhase(double radians) {
     return {degrees + shift, shift};
 }
 
+FactoredCascade factorBiquads(std::span<const Biquad> cascade) {
+    fp::Guard guard;
+    if (cascade.empty()) {
+        return {0, {}, ResponseFault::NoStages};
+    }
+    FactoredCascade factored{1, {}, ResponseFault::None};
+    factored.factors.reserve(cascade.size());
+    for (const Biquad& b : cascade) {
+        const bool lowPass = std::isfinite(b.k) && b.k != 0 && std::isfinite(b.b0) && b.b0 > 0 &&
+                             std::isfinite(b.b1) && b.b1 > 0;
+        if (!lowPass) {
+            return {0, {}, ResponseFault::NotLowPass};
+        }
+        // Through u = f / fn, as (1 - u^2) + j u / Q, so that neither b0 nor
+        // b1 is squared.
+        const double perHertz = 2 * std::numbers::pi / std::sqrt(b.b0);
+        const double damping = b.b1 / std::sqrt(b.b0);
+        factored.factors.push_back({perHertz * perHertz, damping * perHertz});
+        factored.dcGain *= b.k / b.b0;
+    }
+    return factored;
+}
+
 CascadeResponse cascadeResponse(std::span<const Biquad> cascade,
+                                std::span<const double> frequencies) {
+    return cascadeResponse(factorBiquads(cascade), frequencies);
+}
+
+CascadeResponse cascadeResponse(const FactoredCascade& cascade,
                                 std::span<const double> frequencies) {
     // Masks every fault on this thread while it runs and leaves no flag behind
     // for the exact path's checks to trip over.
@@ -163,9 +181,14 @@ CascadeResponse cascadeResponse(std::span<const Biquad> cascade,
 
 std::optional<double> halfPowerFrequency(std::span<const Biquad> cascade,
                                          std::span<const double> frequencies) {
+    return halfPowerFrequency(factorBiquads(cascade), frequencies);
+}
+
+std::optional<double> halfPowerFrequency(const FactoredCascade& cascade,
+                                         std::span<const double> frequencies) {
     fp::Guard guard;
     const auto normalized = detail::normalize(cascade);
-    if (!normalized || normalized->stages.empty() || !detail::usableFrequencies(frequencies)) {
+    if (!normalized || normalized->factors.empty() || !detail::usableFrequencies(frequencies)) {
         return std::nullopt;
     }
     return detail::halfPowerFrequency(*normalized, frequencies);

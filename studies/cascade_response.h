@@ -21,7 +21,8 @@ struct ResponseCurves {
 enum class ResponseFault {
     None,
     NoStages,
-    NotLowPass,    // a stage with k = 0, b0 <= 0, b1 <= 0 or a value not finite
+    NotLowPass,    // a stage with k = 0, b0 <= 0, b1 <= 0, a pole not in the left
+                   // half-plane or a value not finite
     BadFrequency,  // a frequency negative or not finite
     OutOfRange,    // |H| leaves the range of double somewhere
 };
@@ -36,6 +37,36 @@ struct CascadeResponse {
 // The response at each of `frequencies` (Hz, ascending, 0 allowed).
 CascadeResponse cascadeResponse(std::span<const Biquad> cascade,
                                 std::span<const double> frequencies);
+
+// One real factor of a cascade's denominator at s = j 2pi f, 1 at DC:
+// (1 - a f^2) + j b f. Two poles p and q (a complex pair or both real) make
+// a = (2pi)^2 / (p q) and b = -2pi (p + q) / (p q); one real pole p makes
+// a = 0 and b = -2pi / p. Poles in the left half-plane give a >= 0 and b > 0,
+// so the factor's angle stays within [0, pi) for every f >= 0.
+struct DenominatorFactor {
+    double a;  // per Hz^2
+    double b;  // per Hz
+};
+
+// A cascade as the curves and the band evaluate it, from biquads or from the
+// poles of a circuit: H(j 2pi f) = dcGain / prod of the factors at f. Poles
+// alone: the circuits the program designs have no finite zeros.
+struct FactoredCascade {
+    double dcGain = 0;
+    std::vector<DenominatorFactor> factors;
+    ResponseFault fault = ResponseFault::None;  // the rest is empty unless None
+};
+
+// Each biquad k / (s^2 + b1 s + b0) as one factor, a = (2pi)^2 / b0 and
+// b = 2pi b1 / b0, with the product of the k / b0 as dcGain. NoStages or
+// NotLowPass where cascadeResponse would say so.
+FactoredCascade factorBiquads(std::span<const Biquad> cascade);
+
+// The same response and -3 dB frequency for a cascade given by its factors.
+CascadeResponse cascadeResponse(const FactoredCascade& cascade,
+                                std::span<const double> frequencies);
+std::optional<double> halfPowerFrequency(const FactoredCascade& cascade,
+                                         std::span<const double> frequencies);
 
 // The lowest frequency at which the gain has fallen 3 dB (half the power)
 // below the gain at DC: found between the first grid point at or below half

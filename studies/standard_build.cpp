@@ -84,7 +84,7 @@ BandCircuit bandCircuit(TopologyKind topology, const StandardBuild& build,
         circuit.tolerances.push_back(tolerances.of(row.part.kind));
     }
     circuit.cascadeOf = [topology](std::span<const double> values) {
-        return cascadeBiquads(topology, values);
+        return factorBiquads(cascadeBiquads(topology, values));
     };
     return circuit;
 }

@@ -10,17 +10,19 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/biquad.h"
 #include "studies/cascade_response.h"
 
 namespace tessaron {
 
 // What the band varies: every part of a circuit, each drawn within its
-// tolerance around its value, and how a set of part values becomes the cascade.
+// tolerance around its value, and how a set of part values becomes the
+// cascade's factors, once per trial (factorBiquads of the stages' biquads, or
+// the poles of the circuit as built). A trial whose cascade has a fault is
+// left out of the band.
 struct BandCircuit {
     std::vector<double> values;
     std::vector<double> tolerances;  // one per value, relative: 0.01 is +-1 %
-    std::function<std::vector<Biquad>(std::span<const double> values)> cascadeOf;
+    std::function<FactoredCascade(std::span<const double> values)> cascadeOf;
 };
 
 inline constexpr int kDefaultTrials = 500;

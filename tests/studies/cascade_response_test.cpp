@@ -75,6 +75,31 @@ TEST(CascadeResponse, MatchesTheDirectComplexProduct) {
     }
 }
 
+// Real poles as the op-amp adds them: alone (a = 0) or two in one factor,
+// beside a complex pair, against the plain product of (1 - s / p) at each pole.
+TEST(CascadeResponse, FactorsOfRealPolesMatchTheDirectProduct) {
+    const std::complex<double> pair(-3000, 6000);
+    const std::vector<std::complex<double>> poles = {pair, std::conj(pair), -2e5, -7e5, -9e4};
+    const double a = std::pow(kTwoPi, 2);
+    FactoredCascade cascade{-2, {}, ResponseFault::None};
+    cascade.factors.push_back({a / std::norm(pair), -kTwoPi * 2 * pair.real() / std::norm(pair)});
+    cascade.factors.push_back({a / (2e5 * 7e5), kTwoPi * (1 / 2e5 + 1 / 7e5)});
+    cascade.factors.push_back({0, kTwoPi / 9e4});
+    const std::vector<double> f = plottedFrequencies(10000);
+    const CascadeResponse r = cascadeResponse(cascade, f);
+    ASSERT_EQ(r.fault, ResponseFault::None);
+    for (std::size_t p = 0; p < f.size(); p += 7) {
+        std::complex<double> h = -2;
+        for (const std::complex<double>& pole : poles) {
+            h /= 1.0 - std::complex<double>(0, kTwoPi * f[p]) / pole;
+        }
+        EXPECT_NEAR(r.curves.gainDb[p], 20 * std::log10(std::abs(h)), 1e-9) << f[p];
+        EXPECT_LT(angleDistance(r.curves.phaseDeg[p], std::arg(h) * 180 / std::numbers::pi), 1e-9);
+    }
+    cascade.factors.push_back({0, -1e-6});  // a pole in the right half-plane
+    EXPECT_EQ(cascadeResponse(cascade, f).fault, ResponseFault::NotLowPass);
+}
+
 // An order-4 cascade falls through -180 degrees: the displayed phase jumps
 // once by +360 and is otherwise continuous, as on the main charts.
 TEST(CascadeResponse, PhaseWrapsOnceWhereItPassesMinus180) {
@@ -149,7 +174,8 @@ TEST(HalfPowerFrequency, SolvesTheStageOnTheGrid) {
 TEST(HalfPowerFrequency, EmptyWhereTheGridNeverGetsThere) {
     const std::vector<Biquad> cascade = {stage(1e6, 0.7)};
     EXPECT_FALSE(halfPowerFrequency(cascade, plottedFrequencies(1000)).has_value());
-    EXPECT_FALSE(halfPowerFrequency({}, plottedFrequencies(1000)).has_value());
+    EXPECT_FALSE(
+        halfPowerFrequency(std::span<const Biquad>{}, plottedFrequencies(1000)).has_value());
     EXPECT_FALSE(halfPowerFrequency(cascade, std::vector<double>{1, -5}).has_value());
 }
 

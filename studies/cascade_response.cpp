@@ -116,6 +116,8 @@ std::string_view faultText(ResponseFault fault) {
             return "a frequency is negative or not finite";
         case ResponseFault::OutOfRange:
             return "the gain leaves the range of double";
+        case ResponseFault::BadModel:
+            return "the op-amp's model or the source and load resistances cannot be used";
     }
     return "";
 }

@@ -25,6 +25,7 @@ enum class ResponseFault {
                    // half-plane or a value not finite
     BadFrequency,  // a frequency negative or not finite
     OutOfRange,    // |H| leaves the range of double somewhere
+    BadModel,      // the op-amp's model or the termination cannot be used
 };
 
 std::string_view faultText(ResponseFault fault);

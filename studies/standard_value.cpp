@@ -33,6 +33,10 @@ int intPower10(int digits) {
 
 }  // namespace
 
+StandardValue fromDigits(int significand, int exponent) {
+    return {significand, exponent, scaledByPowerOfTen(significand, exponent)};
+}
+
 std::string_view faultText(ValueFault fault) {
     switch (fault) {
         case ValueFault::None:
@@ -113,7 +117,7 @@ RoundedValue nearestStandardValue(double value, Series series) {
         chosen /= 10;
         ++exponent;
     }
-    return {{chosen, exponent, scaledByPowerOfTen(chosen, exponent)}, ValueFault::None};
+    return {fromDigits(chosen, exponent), ValueFault::None};
 }
 
 }  // namespace tessaron

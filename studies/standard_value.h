@@ -21,6 +21,10 @@ struct StandardValue {
     bool fromSeries() const { return significand != 0; }
 };
 
+// significand x 10^exponent as a StandardValue, `value` rounded once from
+// it (|exponent| <= 22).
+StandardValue fromDigits(int significand, int exponent);
+
 // Why a value cannot be given a standard value.
 enum class ValueFault { None, NotANumber, Infinite, Zero, Negative, OutsideDecades };
 

@@ -29,6 +29,12 @@ std::optional<double> largestPassbandDistance(std::span<const double> reference,
 BandSummary summarizeBand(std::span<const Biquad> exact, std::span<const Biquad> standard,
                           const ToleranceBand& band, std::span<const double> frequencies,
                           double fc) {
+    return summarizeBand(factorBiquads(exact), factorBiquads(standard), band, frequencies, fc);
+}
+
+BandSummary summarizeBand(const FactoredCascade& exact, const FactoredCascade& standard,
+                          const ToleranceBand& band, std::span<const double> frequencies,
+                          double fc) {
     BandSummary summary;
     summary.exactCutoff = halfPowerFrequency(exact, frequencies);
     summary.standardCutoff = halfPowerFrequency(standard, frequencies);

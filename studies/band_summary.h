@@ -27,4 +27,10 @@ BandSummary summarizeBand(std::span<const Biquad> exact, std::span<const Biquad>
                           const ToleranceBand& band, std::span<const double> frequencies,
                           double fc);
 
+// The same with the cascades as factors: the standard values as built
+// (modelledCascade) beside the exact design.
+BandSummary summarizeBand(const FactoredCascade& exact, const FactoredCascade& standard,
+                          const ToleranceBand& band, std::span<const double> frequencies,
+                          double fc);
+
 }  // namespace tessaron

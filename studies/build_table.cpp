@@ -38,10 +38,29 @@ std::string exactPartText(double value, PartKind kind, std::string_view decimalS
     return keptValueText(value, unitSymbol(kind), decimalSeparator);
 }
 
+// The stage's rows with the real op-amp.
+void addOpAmpRows(std::vector<BuildTableRow>& rows, const std::string& unit,
+                  const OpAmpStageRow& stage, std::string_view decimalSeparator) {
+    const auto figure = [&](const std::optional<BiquadFigures>& f, auto text) {
+        return f ? text(*f) : std::string("n/a");
+    };
+    const auto fn = [&](const BiquadFigures& f) {
+        return keptValueText(f.naturalFrequency, "Hz", decimalSeparator);
+    };
+    const auto q = [&](const BiquadFigures& f) { return qualityText(f.quality, decimalSeparator); };
+    rows.push_back({unit, "fn, real op-amp", figure(stage.exact, fn), figure(stage.standard, fn),
+                    deviationText(stage.frequencyDeviationPercent, decimalSeparator)});
+    rows.push_back({unit, "Q, real op-amp", figure(stage.exact, q), figure(stage.standard, q),
+                    deviationText(stage.qualityDeviationPercent, decimalSeparator)});
+    rows.push_back({unit, "minimum GBW", minimumGbwText(stage.exactMinimum, decimalSeparator),
+                    minimumGbwText(stage.standardMinimum, decimalSeparator), ""});
+}
+
 }  // namespace
 
 std::vector<BuildTableRow> buildTableRows(const StandardBuild& build,
-                                          std::string_view decimalSeparator) {
+                                          std::string_view decimalSeparator,
+                                          std::span<const OpAmpStageRow> opAmp) {
     std::vector<BuildTableRow> rows;
     auto part = build.parts.begin();
     for (const StageRow& stage : build.stages) {
@@ -69,8 +88,46 @@ std::vector<BuildTableRow> buildTableRows(const StandardBuild& build,
             &BiquadFigures::quality, [&](double q) { return qualityText(q, decimalSeparator); });
         rows.push_back({unit, "Q", exactQ, standardQ,
                         deviationText(stage.qualityDeviationPercent, decimalSeparator)});
+        for (const OpAmpStageRow& row : opAmp) {
+            if (row.stage == stage.stage) {
+                addOpAmpRows(rows, unit, row, decimalSeparator);
+            }
+        }
     }
     return rows;
+}
+
+std::string minimumGbwText(const std::optional<MinimumGbw>& minimum,
+                           std::string_view decimalSeparator) {
+    if (!minimum) {
+        return "n/a";
+    }
+    if (!minimum->hertz) {
+        return "more than " + keptValueText(kHighestGbwHz, "Hz", decimalSeparator);
+    }
+    return engineeringText(*minimum->hertz, "Hz", decimalSeparator);
+}
+
+std::string opAmpSummaryText(std::span<const OpAmpStageRow> rows, const OpAmpModel& opAmp,
+                             std::string_view decimalSeparator) {
+    if (rows.empty()) {
+        return {};
+    }
+    const std::string text = "Op-amp: GBW " + keptValueText(opAmp.gbwHz, "Hz", decimalSeparator) +
+                             ", A0 " + printed(decimalSeparator, "%g dB", opAmp.dcGainDb) + ".";
+    std::vector<std::optional<MinimumGbw>> minima;
+    for (const OpAmpStageRow& row : rows) {
+        minima.push_back(row.standardMinimum);
+    }
+    const std::optional<int> most = mostDemandingStage(minima);
+    if (!most) {
+        return text;
+    }
+    const MinimumGbw& needed = *minima[static_cast<std::size_t>(*most)];
+    const bool enough = needed.hertz && needed.hertz->value <= opAmp.gbwHz;
+    return text + " Most GBW needed: Unit " + std::to_string(*most) + ", " +
+           minimumGbwText(needed, decimalSeparator) +
+           (enough ? ", within the op-amp's." : ", more than the op-amp's.");
 }
 
 std::string bandSummaryText(const BandSummary& summary, bool withTrials,

@@ -77,14 +77,14 @@ StandardBuild chooseStandardValues(const DesignParts& design, SeriesChoice serie
 }
 
 BandCircuit bandCircuit(TopologyKind topology, const StandardBuild& build,
-                        ToleranceChoice tolerances) {
+                        ToleranceChoice tolerances, const CircuitModel& model) {
     BandCircuit circuit;
     circuit.values = build.chosenValues;
     for (const PartRow& row : build.parts) {
         circuit.tolerances.push_back(tolerances.of(row.part.kind));
     }
-    circuit.cascadeOf = [topology](std::span<const double> values) {
-        return factorBiquads(cascadeBiquads(topology, values));
+    circuit.cascadeOf = [topology, model](std::span<const double> values) {
+        return modelledCascade(topology, values, model);
     };
     return circuit;
 }

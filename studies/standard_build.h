@@ -9,6 +9,7 @@
 #include "engine/biquad.h"
 #include "engine/design_parts.h"
 #include "studies/biquad_figures.h"
+#include "studies/circuit_model.h"
 #include "studies/standard_value.h"
 #include "studies/tolerance_band.h"
 
@@ -71,8 +72,10 @@ struct StandardBuild {
 StandardBuild chooseStandardValues(const DesignParts& design, SeriesChoice series);
 
 // What the band varies: the chosen values, each within its kind's tolerance,
-// through the topology's stage formulas.
+// through the circuit as `model` has it (modelledCascade): by default the
+// topology's stage formulas, with a real op-amp or loaded sections the
+// circuit as built, solved once per trial.
 BandCircuit bandCircuit(TopologyKind topology, const StandardBuild& build,
-                        ToleranceChoice tolerances);
+                        ToleranceChoice tolerances, const CircuitModel& model = {});
 
 }  // namespace tessaron

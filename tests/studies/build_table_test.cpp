@@ -130,6 +130,48 @@ TEST(BuildTable, SummaryLine) {
     }
 }
 
+// With the real op-amp each stage goes on with three rows; the summary names
+// the stage that needs the most GBW and whether the op-amp has it.
+TEST(BuildTable, RealOpAmpRowsAndSummary) {
+    const StandardBuild build = chooseStandardValues(butterworth2(), {Series::E24, Series::E12});
+    const OpAmpStageRow row{0,
+                            BiquadFigures{989.469190487761, 0.709507131558337},
+                            BiquadFigures{957.5, 0.67},
+                            -3.2,
+                            -5.6,
+                            MinimumGbw{fromDigits(766, 2)},
+                            MinimumGbw{}};
+    const std::vector<BuildTableRow> rows = buildTableRows(build, ",", std::vector{row});
+    ASSERT_EQ(rows.size(), 10u);
+    EXPECT_EQ(cells(rows[7]), (std::vector<std::string>{"Unit 0", "fn, real op-amp", "989,469 Hz",
+                                                        "957,5 Hz", "-3,20 %"}));
+    EXPECT_EQ(cells(rows[8]), (std::vector<std::string>{"Unit 0", "Q, real op-amp", "0,709507",
+                                                        "0,67", "-5,60 %"}));
+    EXPECT_EQ(cells(rows[9]), (std::vector<std::string>{"Unit 0", "minimum GBW", "76,6 kHz",
+                                                        "more than 100 GHz", ""}));
+    const OpAmpModel opAmp{OpAmpKind::Real, 1e6, 100, 0};
+    EXPECT_EQ(opAmpSummaryText(std::vector{row}, opAmp, "."),
+              "Op-amp: GBW 1 MHz, A0 100 dB. Most GBW needed: Unit 0, more than 100 GHz, more "
+              "than the op-amp's.");
+    OpAmpStageRow second = row;
+    second.stage = 1;
+    second.standardMinimum = MinimumGbw{fromDigits(172, 4)};
+    OpAmpStageRow first = second;
+    first.stage = 0;
+    first.standardMinimum = MinimumGbw{fromDigits(766, 2)};
+    EXPECT_EQ(opAmpSummaryText(std::vector{first, second}, opAmp, "."),
+              "Op-amp: GBW 1 MHz, A0 100 dB. Most GBW needed: Unit 1, 1.72 MHz, more than the "
+              "op-amp's.");
+    EXPECT_EQ(opAmpSummaryText(std::vector{first}, opAmp, "."),
+              "Op-amp: GBW 1 MHz, A0 100 dB. Most GBW needed: Unit 0, 76.6 kHz, within the "
+              "op-amp's.");
+    const std::vector<BuildTableRow> ideal = buildTableRows(build, ",");
+    ASSERT_EQ(ideal.size(), 7u);
+    for (std::size_t i = 0; i < ideal.size(); ++i) {
+        EXPECT_EQ(cells(ideal[i]), cells(rows[i]));
+    }
+}
+
 TEST(BuildTable, TabSeparatedForASpreadsheet) {
     const std::vector<BuildTableRow> rows{{"Unit 0", "R1", "10 kΩ", "10 kΩ", "+0.00 %"},
                                           {"Unit 0", "Q", "0.707107", "n/a", ""}};

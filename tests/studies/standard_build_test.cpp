@@ -10,6 +10,7 @@
 
 #include "studies/band_summary.h"
 #include "studies/design_biquads.h"
+#include "studies/opamp_build.h"
 #include "tests/mathlib/fpu_probe.h"
 
 namespace tessaron {
@@ -120,6 +121,51 @@ TEST(StandardBuild, ExactSeriesReproducesTheDesign) {
     EXPECT_EQ(summary.exactCutoff, summary.lowestTrialCutoff);
 }
 
+// The band of the circuit as built lies around the standard values' curve
+// with that op-amp (or with the sections loading each other), which is not
+// the ideal one; the summary measures it against the exact design.
+TEST(StandardBuild, BandAsBuiltHoldsTheStandardCurveOfThatCircuit) {
+    CoefficientTables tables;
+    tables.Fill();
+    std::vector<MultipleFeedback::Stage> stages;
+    for (int i = 0; i < 4; ++i) {
+        stages.push_back(
+            MultipleFeedback::size(1, tables.Lookup(Chebyshev, 8, i), kFc * kTwoPi, 10000));
+    }
+    CircuitModel real;
+    real.opAmp = {OpAmpKind::Real, 1e6, 100, 0};
+    CircuitModel loaded;
+    loaded.loadedSections = true;
+    const std::pair<DesignParts, CircuitModel> cases[] = {
+        {designParts<MultipleFeedback>(kFc, std::span(stages)), real},
+        {chebyshev8Passive(), loaded}};
+    for (const auto& [design, model] : cases) {
+        SCOPED_TRACE(nameOf(design.topology));
+        const StandardBuild build = chooseStandardValues(design, {Series::E24, Series::E12});
+        const std::vector<double>& f = design.frequencies;
+        const CascadeResponse asBuilt =
+            modelledResponse(design.topology, build.chosenValues, model, f);
+        const CascadeResponse ideal =
+            cascadeResponse(cascadeBiquads(design.topology, build.chosenValues), f);
+        const ToleranceBand band =
+            toleranceBand(bandCircuit(design.topology, build, {0.01, 0.05}, model), f, {});
+        ASSERT_EQ(band.fault, BandFault::None);
+        double apart = 0;
+        for (std::size_t p = 0; p < f.size(); ++p) {
+            ASSERT_LE(band.gainLowDb[p], asBuilt.curves.gainDb[p]);
+            ASSERT_GE(band.gainHighDb[p], asBuilt.curves.gainDb[p]);
+            apart = std::max(apart, std::fabs(asBuilt.curves.gainDb[p] - ideal.curves.gainDb[p]));
+        }
+        EXPECT_GT(apart, 0.1);
+        const BandSummary summary = summarizeBand(
+            factorBiquads(designBiquads(design)),
+            modelledCascade(design.topology, build.chosenValues, model), band, f, design.fc);
+        EXPECT_EQ(
+            summary.standardCutoff,
+            halfPowerFrequency(modelledCascade(design.topology, build.chosenValues, model), f));
+    }
+}
+
 TEST(StandardBuild, InductorsFollowTheResistorsAndTolerancesTheKinds) {
     const DesignParts design = chebyshev8Passive();
     const StandardBuild build = chooseStandardValues(design, {Series::E6, Series::E192});
@@ -218,6 +264,13 @@ TEST(StandardBuild, LeavesTheControlWordAndNoFaultBehind) {
     expectUntouched("toleranceBand");
     summarizeBand(exact, standard, band, design.frequencies, design.fc);
     expectUntouched("summarizeBand");
+    const OpAmpModel opAmp{OpAmpKind::Real, 1e6, 100, 0};
+    CircuitModel real;
+    real.opAmp = opAmp;
+    modelledCascade(design.topology, build.chosenValues, real);
+    expectUntouched("modelledCascade");
+    opAmpStageRows(design, build, opAmp);
+    expectUntouched("opAmpStageRows");
 }
 
 }  // namespace

@@ -153,16 +153,9 @@ TEST(BuildTable, RealOpAmpRowsAndSummary) {
     EXPECT_EQ(opAmpSummaryText(std::vector{row}, opAmp, "."),
               "Op-amp: GBW 1 MHz, A0 100 dB. Most GBW needed: Unit 0, more than 100 GHz, more "
               "than the op-amp's.");
-    OpAmpStageRow second = row;
-    second.stage = 1;
-    second.standardMinimum = MinimumGbw{fromDigits(172, 4)};
-    OpAmpStageRow first = second;
-    first.stage = 0;
-    first.standardMinimum = MinimumGbw{fromDigits(766, 2)};
-    EXPECT_EQ(opAmpSummaryText(std::vector{first, second}, opAmp, "."),
-              "Op-amp: GBW 1 MHz, A0 100 dB. Most GBW needed: Unit 1, 1.72 MHz, more than the "
-              "op-amp's.");
-    EXPECT_EQ(opAmpSummaryText(std::vector{first}, opAmp, "."),
+    OpAmpStageRow enough = row;
+    enough.standardMinimum = MinimumGbw{fromDigits(766, 2)};
+    EXPECT_EQ(opAmpSummaryText(std::vector{enough}, opAmp, "."),
               "Op-amp: GBW 1 MHz, A0 100 dB. Most GBW needed: Unit 0, 76.6 kHz, within the "
               "op-amp's.");
     const std::vector<BuildTableRow> ideal = buildTableRows(build, ",");

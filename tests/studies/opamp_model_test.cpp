@@ -41,16 +41,5 @@ TEST(OpAmpModel, FieldsReadTheirTextOrSayWhyNot) {
     }
 }
 
-// A real model with a field out of range is refused whole; the ideal one
-// never looks at the fields.
-TEST(OpAmpModel, ModelProblemNamesTheFirstBadField) {
-    EXPECT_EQ(modelProblem({OpAmpKind::Real, 0, 300, 0}),
-              "The gain-bandwidth product must be above 0 Hz.");
-    EXPECT_EQ(modelProblem({OpAmpKind::Real, 1e6, 300, 0}),
-              "The DC gain must lie between 0 and 200 dB.");
-    EXPECT_EQ(modelProblem({OpAmpKind::Real, 1e6, 100, 0}), std::nullopt);
-    EXPECT_EQ(modelProblem({OpAmpKind::Ideal, 0, 300, -1}), std::nullopt);
-}
-
 }  // namespace
 }  // namespace tessaron

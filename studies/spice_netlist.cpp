@@ -54,6 +54,11 @@ std::string elementName(const CircuitElement& e) {
     return std::string(e.name) + (e.stage >= 0 ? "_U" + std::to_string(e.stage) : "");
 }
 
+// CA of the real op-amp's subcircuit: RA CA = A0 / (2 pi GBW).
+double poleCapacitance(const OpAmpModel& opAmp) {
+    return opAmp.dcGain() / (2 * std::numbers::pi * opAmp.gbwHz * kPoleResistance);
+}
+
 std::string opAmpSubcircuit(const OpAmpModel& opAmp) {
     std::string text = ".subckt OPAMP inp inn out\n";
     if (opAmp.ideal()) {
@@ -93,6 +98,14 @@ std::optional<std::string> valueProblem(TopologyKind topology, std::span<const d
     return std::nullopt;
 }
 
+// A GBW that is a number may still make CA infinite or denormal.
+std::optional<std::string> subcircuitProblem(const OpAmpModel& opAmp) {
+    if (opAmp.ideal() || std::isnormal(poleCapacitance(opAmp))) {
+        return std::nullopt;
+    }
+    return "The gain-bandwidth product is too far from the DC gain to be written.";
+}
+
 std::optional<std::string> sweepProblem(const SpiceSweep& sweep) {
     const bool usable = sweep.startHz > 0 && std::isfinite(sweep.stopHz) &&
                         sweep.stopHz > sweep.startHz && sweep.pointsPerDecade > 0;
@@ -115,8 +128,8 @@ std::variant<std::string, NetlistRefusal> spiceNetlist(TopologyKind topology,
                                                        const CircuitModel& model,
                                                        const SpiceSweep& sweep) {
     fp::Guard guard;
-    for (const auto& problem :
-         {valueProblem(topology, values), circuitModelProblem(model), sweepProblem(sweep)}) {
+    for (const auto& problem : {valueProblem(topology, values), circuitModelProblem(model),
+                                subcircuitProblem(model.opAmp), sweepProblem(sweep)}) {
         if (problem) {
             return NetlistRefusal{*problem};
         }

@@ -27,6 +27,9 @@ TEST(SpiceNetlist, RefusesWhatItCannotWriteAndSaysWhy) {
     EXPECT_EQ(refusal({}, {}, sweep), "There is no completed design to write.");
     EXPECT_EQ(refusal(zero, {}, sweep), "C1 of Unit 0 is zero.");
     EXPECT_EQ(refusal(kStage, real, sweep), "The gain-bandwidth product must be above 0 Hz.");
+    real.opAmp.gbwHz = 1e-320;
+    EXPECT_EQ(refusal(kStage, real, sweep),
+              "The gain-bandwidth product is too far from the DC gain to be written.");
     EXPECT_EQ(refusal(kStage, {}, {0, 1e5, 10}),
               "The frequency range is not a rising range above 0 Hz.");
     EXPECT_EQ(refusal(kStage, {}, chartSweep(std::vector<double>{10, 90001})), "");

@@ -8,75 +8,90 @@
 #include <complex>
 #include <limits>
 #include <numbers>
+#include <vector>
 
 namespace tessaron {
 namespace {
 
 using DoubleComplex = std::complex<double>;
 
-// G, C and b of the circuit; `output` is the output node's unknown.
+// (G + s C) x = -(g + s c): the source's node is known, V = 1, so its
+// column (g in G, c in C) moves to the right-hand side and its own row
+// (whatever current the source gives) goes. `output` is the output's unknown.
 struct NodalSystem {
     Eigen::MatrixXd G;
     Eigen::MatrixXd C;
-    Eigen::VectorXd b;
+    Eigen::VectorXd g;
+    Eigen::VectorXd c;
     Eigen::Index output = 0;
 };
 
 class Stamper {
   public:
-    Stamper(const CascadeCircuit& circuit, NodalSystem& system) : system_(system) {
-        const auto nodes = static_cast<Eigen::Index>(circuit.nodes.size()) - 1;
-        Eigen::Index branches = 1 + static_cast<Eigen::Index>(circuit.opAmps.size());
-        for (const CircuitElement& e : circuit.elements) {
-            branches += e.kind == PartKind::Inductor ? 1 : 0;
+    Stamper(const CascadeCircuit& circuit, NodalSystem& system)
+        : system_(system), unknowns_(circuit.nodes.size(), -1) {
+        Eigen::Index n = 0;
+        for (std::size_t node = 1; node < circuit.nodes.size(); ++node) {
+            if (static_cast<int>(node) != circuit.source) {
+                unknowns_[node] = n++;
+            }
         }
-        const Eigen::Index n = nodes + branches;
+        n += static_cast<Eigen::Index>(circuit.opAmps.size());
+        for (const CircuitElement& e : circuit.elements) {
+            n += e.kind == PartKind::Inductor ? 1 : 0;
+        }
         system_.G = Eigen::MatrixXd::Zero(n, n);
         system_.C = Eigen::MatrixXd::Zero(n, n);
-        system_.b = Eigen::VectorXd::Zero(n);
-        next_ = nodes;
+        system_.g = Eigen::VectorXd::Zero(n);
+        system_.c = Eigen::VectorXd::Zero(n);
+        next_ = static_cast<Eigen::Index>(circuit.nodes.size()) - 2;
+        source_ = circuit.source;
     }
 
-    // The unknown of node k; ground has none.
-    static Eigen::Index at(int node) { return node - 1; }
+    // The unknown of a node; -1 for ground and the source.
+    Eigen::Index at(int node) const { return unknowns_[static_cast<std::size_t>(node)]; }
 
-    // g between two nodes, in G or in C.
-    void admittance(Eigen::MatrixXd& m, int from, int to, double g) {
-        add(m, from, from, g);
-        add(m, to, to, g);
-        add(m, from, to, -g);
-        add(m, to, from, -g);
+    // y between two nodes, conductance or capacitance.
+    void admittance(bool capacitance, int from, int to, double y) {
+        add(capacitance, at(from), from, y);
+        add(capacitance, at(to), to, y);
+        add(capacitance, at(from), to, -y);
+        add(capacitance, at(to), from, -y);
     }
 
     // A new current unknown leaving node `from` and entering `to`.
     Eigen::Index branch(int from, int to) {
         const Eigen::Index j = next_++;
-        if (from != 0) {
-            system_.G(at(from), j) += 1;
-        }
-        if (to != 0) {
-            system_.G(at(to), j) -= 1;
-        }
+        add(false, at(from), j, 1);
+        add(false, at(to), j, -1);
         return j;
     }
 
-    // Adds v at (row node, column node); ground has neither.
-    static void add(Eigen::MatrixXd& m, int row, int column, double v) {
-        if (row != 0 && column != 0) {
-            m(at(row), at(column)) += v;
+    // Adds v in `row` at the column of `node`; the source's column is the
+    // right-hand side's.
+    void add(bool capacitance, Eigen::Index row, int node, double v) {
+        if (row < 0) {
+            return;
+        }
+        if (node == source_) {
+            (capacitance ? system_.c : system_.g)(row) += v;
+        } else if (at(node) >= 0) {
+            (capacitance ? system_.C : system_.G)(row, at(node)) += v;
         }
     }
 
-    // Adds v in row j at the column of `node`.
-    static void addInRow(Eigen::MatrixXd& m, Eigen::Index j, int node, double v) {
-        if (node != 0) {
-            m(j, at(node)) += v;
+    // Adds v in `row` at the column of the current unknown j.
+    void add(bool capacitance, Eigen::Index row, Eigen::Index j, double v) {
+        if (row >= 0) {
+            (capacitance ? system_.C : system_.G)(row, j) += v;
         }
     }
 
   private:
     NodalSystem& system_;
+    std::vector<Eigen::Index> unknowns_;
     Eigen::Index next_ = 0;
+    int source_ = 0;
 };
 
 NodalSystem nodalSystem(const CascadeCircuit& circuit, const OpAmpModel& opAmp) {
@@ -85,71 +100,68 @@ NodalSystem nodalSystem(const CascadeCircuit& circuit, const OpAmpModel& opAmp) 
     for (const CircuitElement& e : circuit.elements) {
         switch (e.kind) {
             case PartKind::Resistor:
-                stamp.admittance(s.G, e.from, e.to, 1 / e.value);
+                stamp.admittance(false, e.from, e.to, 1 / e.value);
                 break;
             case PartKind::Capacitor:
-                stamp.admittance(s.C, e.from, e.to, e.value);
+                stamp.admittance(true, e.from, e.to, e.value);
                 break;
             case PartKind::Inductor: {
                 // V(from) - V(to) - s L I = 0.
                 const Eigen::Index j = stamp.branch(e.from, e.to);
-                Stamper::addInRow(s.G, j, e.from, 1);
-                Stamper::addInRow(s.G, j, e.to, -1);
-                s.C(j, j) = -e.value;
+                stamp.add(false, j, e.from, 1);
+                stamp.add(false, j, e.to, -1);
+                stamp.add(true, j, j, -e.value);
                 break;
             }
         }
     }
-    // The source's current enters the circuit at its node: V(source) = 1.
-    const Eigen::Index source = stamp.branch(0, circuit.source);
-    Stamper::addInRow(s.G, source, circuit.source, 1);
-    s.b(source) = 1;
     for (const CircuitOpAmp& a : circuit.opAmps) {
         const Eigen::Index j = stamp.branch(0, a.output);
-        Stamper::addInRow(s.G, j, a.nonInverting, 1);
-        Stamper::addInRow(s.G, j, a.inverting, -1);
+        stamp.add(false, j, a.nonInverting, 1);
+        stamp.add(false, j, a.inverting, -1);
         if (!opAmp.ideal()) {
-            Stamper::addInRow(s.G, j, a.output, -1 / opAmp.dcGain());
-            Stamper::addInRow(s.C, j, a.output, -1 / (2 * std::numbers::pi * opAmp.gbwHz));
+            stamp.add(false, j, a.output, -1 / opAmp.dcGain());
+            stamp.add(true, j, a.output, -1 / (2 * std::numbers::pi * opAmp.gbwHz));
             const double cin = opAmp.inputCapacitance();
-            stamp.admittance(s.C, a.nonInverting, 0, cin);
-            stamp.admittance(s.C, a.inverting, 0, cin);
+            stamp.admittance(true, a.nonInverting, 0, cin);
+            stamp.admittance(true, a.inverting, 0, cin);
         }
     }
-    s.output = Stamper::at(circuit.output);
+    s.output = stamp.at(circuit.output);
     return s;
 }
 
-// det(G + s C) has no higher degree than the number of rows of C that are
-// not zero.
-int degreeBound(const Eigen::MatrixXd& C) {
+// Neither det(G + s C) nor Cramer's numerator has a higher degree than the
+// number of rows in which s appears.
+int degreeBound(const NodalSystem& s) {
     int rows = 0;
-    for (Eigen::Index r = 0; r < C.rows(); ++r) {
-        rows += C.row(r).cwiseAbs().maxCoeff() > 0 ? 1 : 0;
+    for (Eigen::Index r = 0; r < s.C.rows(); ++r) {
+        rows += s.C.row(r).cwiseAbs().maxCoeff() > 0 || s.c(r) != 0 ? 1 : 0;
     }
     return rows;
 }
 
-// The polynomial of degree < count whose values at z_k = e^(2 pi i k / count)
-// are `values`, by the inverse discrete Fourier transform; real, since the
-// values at conjugate points are conjugate. Trimmed of leading coefficients
-// no larger than rounding leaves of the largest.
-std::vector<double> interpolated(const std::vector<DoubleComplex>& values) {
-    const auto count = static_cast<int>(values.size());
-    std::vector<double> c(values.size());
-    for (int j = 0; j < count; ++j) {
+// The polynomial of degree < count whose values at the count-th roots of
+// unity w^k are `values`, by the inverse discrete Fourier transform; real,
+// since the values at conjugate points are conjugate. Trimmed of leading
+// coefficients no larger than rounding leaves of the largest.
+std::vector<double> interpolated(const std::vector<DoubleComplex>& values,
+                                 const std::vector<DoubleComplex>& w) {
+    const std::size_t count = values.size();
+    std::vector<double> c(count);
+    for (std::size_t j = 0; j < count; ++j) {
         DoubleComplex sum = 0;
-        for (int k = 0; k < count; ++k) {
-            sum += values[static_cast<std::size_t>(k)] *
-                   std::polar(1.0, -2 * std::numbers::pi * j * k / count);
+        for (std::size_t k = 0; k < count; ++k) {
+            sum += values[k] * std::conj(w[(j * k) % count]);
         }
-        c[static_cast<std::size_t>(j)] = sum.real() / count;
+        c[j] = sum.real() / static_cast<double>(count);
     }
     double largest = 0;
     for (const double v : c) {
         largest = std::max(largest, std::fabs(v));
     }
-    const double rounding = 64 * count * std::numeric_limits<double>::epsilon() * largest;
+    const double rounding =
+        64 * static_cast<double>(count) * std::numeric_limits<double>::epsilon() * largest;
     while (c.size() > 1 && !(std::fabs(c.back()) > rounding)) {
         c.pop_back();
     }
@@ -161,27 +173,30 @@ std::vector<double> interpolated(const std::vector<DoubleComplex>& values) {
 RationalTransfer transferFunction(const CascadeCircuit& circuit, const OpAmpModel& opAmp,
                                   double scale) {
     const NodalSystem s = nodalSystem(circuit, opAmp);
-    const int count = degreeBound(s.C) + 1;
-    std::vector<DoubleComplex> numerator(static_cast<std::size_t>(count));
-    std::vector<DoubleComplex> denominator(static_cast<std::size_t>(count));
-    const Eigen::MatrixXcd G = s.G.cast<DoubleComplex>();
-    const Eigen::MatrixXcd sC = (scale * s.C).cast<DoubleComplex>();
-    const Eigen::VectorXcd b = s.b.cast<DoubleComplex>();
+    const auto count = static_cast<std::size_t>(degreeBound(s) + 1);
+    std::vector<DoubleComplex> w(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        w[k] = std::polar(
+            1.0, 2 * std::numbers::pi * static_cast<double>(k) / static_cast<double>(count));
+    }
+    std::vector<DoubleComplex> numerator(count);
+    std::vector<DoubleComplex> denominator(count);
+    Eigen::PartialPivLU<Eigen::MatrixXcd> lu(s.G.rows());
     // The other half of the circle is the conjugate of this one.
-    for (int k = 0; 2 * k <= count; ++k) {
-        const DoubleComplex z = std::polar(1.0, 2 * std::numbers::pi * k / count);
-        const Eigen::PartialPivLU<Eigen::MatrixXcd> lu(G + z * sC);
+    for (std::size_t k = 0; 2 * k <= count; ++k) {
+        const DoubleComplex z = scale * w[k];
+        lu.compute(s.G.cast<DoubleComplex>() + z * s.C.cast<DoubleComplex>());
         const DoubleComplex det = lu.determinant();
-        const DoubleComplex n = det * lu.solve(b)(s.output);
-        const auto at = static_cast<std::size_t>(k);
-        numerator[at] = n;
-        denominator[at] = det;
+        const DoubleComplex n =
+            -det * lu.solve(s.g.cast<DoubleComplex>() + z * s.c.cast<DoubleComplex>())(s.output);
+        numerator[k] = n;
+        denominator[k] = det;
         if (k > 0 && 2 * k < count) {
-            numerator[static_cast<std::size_t>(count - k)] = std::conj(n);
-            denominator[static_cast<std::size_t>(count - k)] = std::conj(det);
+            numerator[count - k] = std::conj(n);
+            denominator[count - k] = std::conj(det);
         }
     }
-    return {scale, interpolated(numerator), interpolated(denominator)};
+    return {scale, interpolated(numerator, w), interpolated(denominator, w)};
 }
 
 }  // namespace tessaron

@@ -22,8 +22,8 @@ struct RationalTransfer {
 };
 
 // By modified nodal analysis: (G + s C) x = b with a node voltage per node
-// but ground, a current through the source, each inductor and each op-amp's
-// output, and the op-amp's row
+// but ground and the source's (which is 1), a current through each inductor
+// and each op-amp's output, and the op-amp's row
 //   V+ - V- - Vout / A0 - s Vout / (2 pi GBW) = 0
 // (V+ = V- for the ideal op-amp), its input capacitances in C. N and D are
 // Cramer's numerator and det(G + s C), interpolated from their values on the

@@ -159,6 +159,7 @@ void TFormMain::runMethod(TopologyKind topology, int method, FilterFamily family
         TabDesign& design;
         const DesignRequest& request;
         ~Finish() {
+            t.report->flush();
             t.gain->flush();
             t.phase->flush();
             design.request = request;

@@ -40,21 +40,25 @@ void appendParagraphs(QPlainTextEdit& memo, const QString& text) {
 }  // namespace
 
 void MemoReport::doAppendLine(std::string_view line) {
-    appendParagraphs(memo_, QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+    if (!pending_.isEmpty()) {
+        pending_ += QChar::ParagraphSeparator;
+    }
+    pending_ += QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
 }
 
 void MemoReport::doAppendLines(std::span<const std::string> lines) {
-    // One paragraph per line, added in one edit: the memo lays out and scrolls
-    // once per block instead of once per line.
-    if (lines.empty()) {
+    for (const std::string& line : lines) {
+        doAppendLine(line);
+    }
+}
+
+void MemoReport::flush() {
+    if (pending_.isEmpty()) {
         return;
     }
-    QString text = QString::fromStdString(lines.front());
-    for (const std::string& line : lines.subspan(1)) {
-        text += QChar::ParagraphSeparator;
-        text += QString::fromStdString(line);
-    }
-    appendParagraphs(memo_, text);
+    // One paragraph per line, added in one edit.
+    appendParagraphs(memo_, pending_);
+    pending_.clear();
 }
 
 void setUpReportContextMenu(QPlainTextEdit& memo) {

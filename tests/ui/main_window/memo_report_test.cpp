@@ -32,9 +32,13 @@ TEST_P(ReportBelowTypedText, StartsOnTheLineAfterTheTextWithoutABlankLine) {
     MemoReport report(memo);
     const std::vector<std::string> lines{"---Result of Method 1---", "------------------------"};
     report.appendLines(lines);
+    // Nothing shows until the run's lines are flushed together.
+    EXPECT_EQ(memo.toPlainText(), QString::fromUtf8(GetParam().typed));
+    report.flush();
     EXPECT_EQ(memo.toPlainText(), QString::fromUtf8(GetParam().shown));
     // Line by line the same, through the other entry point.
     report.appendLine("<Unit 0>");
+    report.flush();
     EXPECT_EQ(memo.toPlainText(), QString::fromUtf8(GetParam().shown) + "\n<Unit 0>");
 }
 

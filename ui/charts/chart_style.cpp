@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QFont>
 #include <QPen>
+#include <QVariant>
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <memory>
@@ -32,6 +34,7 @@ constexpr int kAxisLabelPixels = 9;
 // The chart's RangeOver, kept on the chart itself so that whoever rescales it
 // (a new design, the user's reset of the zoom) covers the same series.
 const char* const kRangeOverProperty = "tessaronRangeOver";
+const char* const kLowestValueProperty = "tessaronLowestAutoValue";
 
 // Light enough not to compete with the points, the sub-grid lighter still; the
 // 0 dB and 0° lines a little darker, as they are what the eye measures from.
@@ -125,6 +128,16 @@ void autoScale(QCustomPlot& chart) {
         keys.scaleRange(kKeyRangeWidening);
     }
     chart.yAxis->scaleRange(kValueRangeWidening);
+    if (const QVariant lowest = chart.property(kLowestValueProperty); lowest.isValid()) {
+        const QCPRange values = chart.yAxis->range();
+        if (values.lower < lowest.toDouble()) {
+            chart.yAxis->setRange(lowest.toDouble(), std::max(values.upper, lowest.toDouble() + 1));
+        }
+    }
+}
+
+void setLowestAutoValue(QCustomPlot& chart, std::optional<double> lowest) {
+    chart.setProperty(kLowestValueProperty, lowest ? QVariant(*lowest) : QVariant());
 }
 
 void linkKeyAxes(QCustomPlot& first, QCustomPlot& second) {

@@ -6,6 +6,7 @@
 
 #include <QSharedPointer>
 #include <QString>
+#include <optional>
 
 #include "ui/charts/chart_interaction.h"
 #include "ui/charts/chart_quantity.h"
@@ -52,6 +53,10 @@ void setUpChart(QCustomPlot& chart, ChartQuantity quantity, const QString& serie
 // A chart whose look ranges over all series scales over all of them instead,
 // and keeps its range only when none has a point.
 void autoScale(QCustomPlot& chart);
+
+// The value below which autoScale never ranges, wherever the series go: for
+// curves that fall far below what is read on them. None by default.
+void setLowestAutoValue(QCustomPlot& chart, std::optional<double> lowest);
 
 // Keeps the key axes of two charts on the same range, whichever of them the
 // user zooms or pans, so that for instance gain and phase stay aligned.

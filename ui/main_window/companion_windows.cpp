@@ -4,11 +4,18 @@
 
 #include <QAction>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QWidget>
+#include <algorithm>
+#include <iterator>
 
+#include "studies/candidate_table.h"
 #include "ui/build/build_window.h"
 #include "ui/charts/chart_style.h"
+#include "ui/requirements/requirements_window.h"
 #include "ui/response/response_window.h"
 #include "ui/tab_feed/follow_tab.h"
 #include "ui/tab_feed/tab_feed.h"
@@ -27,6 +34,24 @@ QAction* windowAction(QWidget& window, const QString& text, const QKeySequence& 
     return action;
 }
 
+// The tab's buttons stand in the order of the table's families and orders.
+template <typename T, std::size_t N>
+std::size_t indexIn(const std::array<T, N>& values, T value) {
+    return static_cast<std::size_t>(
+        std::distance(values.begin(), std::find(values.begin(), values.end(), value)));
+}
+
+// "Use" on a row of the Requirements window: the tab's buttons clicked and
+// its fc typed as the user would, then its "Calc" pressed, so that the tab
+// reads them as it reads anything set by hand and nothing else of it changes.
+void useOnTab(const CompanionWindows::Tab& tab, FilterFamily family, int order,
+              const QString& fcText) {
+    tab.families.at(indexIn(kCandidateFamilies, family))->click();
+    tab.orders.at(indexIn(kCandidateOrders, order))->click();
+    tab.fc->setText(fcText);
+    tab.calc->click();
+}
+
 }  // namespace
 
 CompanionWindows::CompanionWindows(QWidget& window, const TabFeed& feed,
@@ -41,17 +66,24 @@ CompanionWindows::CompanionWindows(QWidget& window, const TabFeed& feed,
         windowAction(window, tr("Delay and Step Response…"), QKeySequence(Qt::CTRL | Qt::Key_R),
                      [this, tabInFront] { showResponse(tabInFront()); });
     responseAction_->setObjectName("ResponseWindowAction");
+    // Not Ctrl+E: on X11 the fields take it to the end of their line.
+    requirementsAction_ = windowAction(window, tr("Family and Order from Requirements…"),
+                                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
+                                       [this, tabInFront] { showRequirements(tabInFront()); });
+    requirementsAction_->setObjectName("RequirementsWindowAction");
 }
 
 CompanionWindows::~CompanionWindows() {
     // A Build window takes its series off the tab's charts as it goes, so it
-    // goes before them; a Response window reads the tables, so it goes
-    // before them.
+    // goes before them; a Response or a Requirements window reads the
+    // tables, so it goes before them.
     for (Windows& w : windows_) {
         delete w.build;
         w.build = nullptr;
         delete w.response;
         w.response = nullptr;
+        delete w.requirements;
+        w.requirements = nullptr;
     }
 }
 
@@ -73,6 +105,10 @@ BuildWindow* CompanionWindows::build(TopologyKind topology) const {
 
 ResponseWindow* CompanionWindows::response(TopologyKind topology) const {
     return of(topology).response;
+}
+
+RequirementsWindow* CompanionWindows::requirements(TopologyKind topology) const {
+    return of(topology).requirements;
 }
 
 BuildWindow& CompanionWindows::showBuild(TopologyKind topology) {
@@ -107,19 +143,37 @@ ResponseWindow& CompanionWindows::showResponse(TopologyKind topology) {
     return *w.response;
 }
 
+RequirementsWindow& CompanionWindows::showRequirements(TopologyKind topology) {
+    Windows& w = of(topology);
+    if (w.requirements == nullptr) {
+        // The tab's "Calc" runs under the main window's handler, as on a click.
+        w.requirements = new RequirementsWindow(
+            tables_, feed_, w.tab.caption,
+            [&tab = w.tab](FilterFamily family, int order, const QString& fcText) {
+                useOnTab(tab, family, order, fcText);
+            },
+            &window_);
+    }
+    w.requirements->show();
+    w.requirements->raise();
+    w.requirements->activateWindow();
+    return *w.requirements;
+}
+
 void CompanionWindows::addMenuItems(QMenu& menu, TopologyKind topology) {
     menu.addSeparator();
     // The menu's own items, for the tab the menu belongs to, show the same
     // shortcuts as the window's.
-    for (const QAction* windowAction : {buildAction_, responseAction_}) {
+    const std::pair<const QAction*, std::function<void()>> items[] = {
+        {buildAction_, [this, topology] { showBuild(topology); }},
+        {responseAction_, [this, topology] { showResponse(topology); }},
+        {requirementsAction_, [this, topology] { showRequirements(topology); }},
+    };
+    for (const auto& [windowAction, show] : items) {
         QAction* item = menu.addAction(windowAction->text());
         item->setShortcut(windowAction->shortcut());
         item->setShortcutVisibleInContextMenu(true);
-        if (windowAction == buildAction_) {
-            connect(item, &QAction::triggered, this, [this, topology] { showBuild(topology); });
-        } else {
-            connect(item, &QAction::triggered, this, [this, topology] { showResponse(topology); });
-        }
+        connect(item, &QAction::triggered, this, show);
     }
 }
 

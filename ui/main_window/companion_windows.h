@@ -12,19 +12,24 @@
 
 class QAction;
 class QCustomPlot;
+class QLineEdit;
 class QMenu;
+class QPushButton;
+class QRadioButton;
 class QWidget;
 
 namespace tessaron {
 
 class BuildWindow;
+class RequirementsWindow;
 class ResponseWindow;
 class TabFeed;
 
 // The companion windows of the tabs, each made on first use and kept until
-// the main window closes: "Build" (standard values and tolerances) and
-// "Response" (delay and step). Their shortcuts (Ctrl+B, Ctrl+R) act on the
-// tab in front, their items in a tab's menus on that tab.
+// the main window closes: "Build" (standard values and tolerances),
+// "Response" (delay and step) and "Requirements" (the family and order that
+// meet them). Their shortcuts (Ctrl+B, Ctrl+R, Ctrl+Shift+R) act on the tab
+// in front, their items in a tab's menus on that tab.
 class CompanionWindows : public QObject {
     Q_OBJECT
 
@@ -34,6 +39,11 @@ class CompanionWindows : public QObject {
         QString caption;
         QCustomPlot* gainChart = nullptr;
         QCustomPlot* phaseChart = nullptr;
+        // What the Requirements window sets on the tab, as the user would.
+        std::array<QRadioButton*, 3> families{};  // "Butterworth", "Bessel", "Chebyshev"
+        std::array<QRadioButton*, 3> orders{};    // "2nd LPF", "4th LPF", "8th LPF"
+        QLineEdit* fc = nullptr;
+        QPushButton* calc = nullptr;
     };
     // Runs a handler under the main window's top-level handler.
     using Handled = std::function<void(const std::function<void()>&)>;
@@ -47,9 +57,11 @@ class CompanionWindows : public QObject {
     // The tab's window, made on first use, shown and raised.
     BuildWindow& showBuild(TopologyKind topology);
     ResponseWindow& showResponse(TopologyKind topology);
+    RequirementsWindow& showRequirements(TopologyKind topology);
     // Null until first shown.
     BuildWindow* build(TopologyKind topology) const;
     ResponseWindow* response(TopologyKind topology) const;
+    RequirementsWindow* requirements(TopologyKind topology) const;
 
     // The companions' items of the tab's windows, with their shortcuts, at the
     // end of one of the tab's menus.
@@ -58,8 +70,9 @@ class CompanionWindows : public QObject {
   private:
     struct Windows {
         Tab tab;
-        BuildWindow* build = nullptr;        // a child of the main window
-        ResponseWindow* response = nullptr;  // a child of the main window
+        BuildWindow* build = nullptr;                // a child of the main window
+        ResponseWindow* response = nullptr;          // a child of the main window
+        RequirementsWindow* requirements = nullptr;  // a child of the main window
     };
     Windows& of(TopologyKind topology);
     const Windows& of(TopologyKind topology) const;
@@ -71,6 +84,7 @@ class CompanionWindows : public QObject {
     std::array<Windows, Topologies::size> windows_;
     QAction* buildAction_;
     QAction* responseAction_;
+    QAction* requirementsAction_;
 };
 
 }  // namespace tessaron

@@ -59,7 +59,8 @@ void TFormMain::setUpTab(Tab& t, const FormTab& names) {
     t.gain = std::make_unique<ChartSeries>(*c.gainChart, names.gain.series);
     t.phase = std::make_unique<ChartSeries>(*c.phaseChart, names.phase.series);
     const QString caption = ui_->PageControl1->tabText(ui_->PageControl1->indexOf(c.page));
-    companions_->setTab(names.topology, {caption, c.gainChart, c.phaseChart});
+    companions_->setTab(names.topology,
+                        {caption, c.gainChart, c.phaseChart, c.family, c.order, c.fc, c.calc});
 }
 
 void TFormMain::FormCreate() {

@@ -7,6 +7,7 @@
 #include <QLatin1String>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include "ui/main_window/form_tabs.h"
@@ -41,6 +42,7 @@ TabControls findTabControls(const QWidget& form, const FormTab& names) {
     findAll(form, names.families, t.family);
     findAll(form, names.orders, t.order);
     findAll(form, names.methods, t.method);
+    t.calc = child<QPushButton>(form, names.calc);
     t.memo = child<QPlainTextEdit>(form, names.memo);
     t.gainChart = child<QCustomPlot>(form, names.gain.chart);
     t.phaseChart = child<QCustomPlot>(form, names.phase.chart);

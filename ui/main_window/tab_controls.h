@@ -11,6 +11,7 @@
 class QCustomPlot;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QRadioButton;
 class QWidget;
 
@@ -28,6 +29,7 @@ struct TabControls {
     std::array<QRadioButton*, 3> family{};
     std::array<QRadioButton*, 3> order{};
     std::array<QRadioButton*, 2> method{};
+    QPushButton* calc = nullptr;
     QPlainTextEdit* memo = nullptr;
     QCustomPlot* gainChart = nullptr;
     QCustomPlot* phaseChart = nullptr;

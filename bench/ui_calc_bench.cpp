@@ -3,7 +3,7 @@
 // One "Calc" click at order 8, from the click until both charts are replotted,
 // with no companion window open and with the tab's Build and Response windows
 // open beside it; the bare x87 sweep of the design run's benchmark is measured
-// in the same run as the yardstick.
+// in the same run as the yardstick. And one keystroke in a Requirements window.
 #include <benchmark/benchmark.h>
 
 #include <qcustomplot.h>
@@ -26,6 +26,7 @@
 #include "ui/main_window/companion_windows.h"
 #include "ui/main_window/form_main.h"
 #include "ui/main_window/form_tabs.h"
+#include "ui/requirements/requirements_window.h"
 #include "ui/resources/resources.h"
 #include "ui/response/response_window.h"
 
@@ -122,6 +123,23 @@ void responseFollows(benchmark::State& state, bool compare) {
     }
 }
 
+// A keystroke in a tab's Requirements window, from the field's new text until
+// the window, its table and its chart are painted anew: fs typed back and
+// forth between two values that both fill the table.
+void requirementsKeystroke(benchmark::State& state) {
+    tessaron::TFormMain window;
+    window.show();
+    tessaron::RequirementsWindow& requirements =
+        window.companions().showRequirements(tessaron::kindOf<tessaron::SallenKey>);
+    QLineEdit& stopEdge = requirements.field(tessaron::RequirementField::StopEdge);
+    const QString texts[] = {"4.1k", "4k"};
+    std::size_t keystrokes = 0;
+    for (auto _ : state) {
+        stopEdge.setText(texts[keystrokes++ % 2]);
+        requirements.repaint();
+    }
+}
+
 }  // namespace
 
 void BM_PlainX87Sweep(benchmark::State& state) {
@@ -132,6 +150,7 @@ BENCHMARK(BM_PlainX87Sweep)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(responseFollows, Order8Alone, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(responseFollows, Order8Compared, true)->Unit(benchmark::kMillisecond);
 BENCHMARK(chartHandOver)->Unit(benchmark::kMillisecond);
+BENCHMARK(requirementsKeystroke)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(calcClick, MultiFeedbackOrder8, tessaron::kindOf<tessaron::MultipleFeedback>,
                   "10000")
     ->Unit(benchmark::kMillisecond);

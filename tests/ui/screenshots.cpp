@@ -30,6 +30,7 @@
 #include "ui/main_window/companion_windows.h"
 #include "ui/main_window/form_main.h"
 #include "ui/main_window/form_tabs.h"
+#include "ui/requirements/requirements_window.h"
 #include "ui/resources/resources.h"
 #include "ui/response/response_window.h"
 
@@ -138,6 +139,21 @@ int main(int argc, char** argv) {
         return 1;
     }
     response.hide();
+
+    // The same tab's Requirements window with the limits it opens with and
+    // an overshoot of at most 12 %.
+    tessaron::RequirementsWindow& requirements = window.companions().showRequirements(compared);
+    requirements.field(tessaron::RequirementField::Overshoot).setText("12");
+    if (!QTest::qWaitForWindowExposed(&requirements) ||
+        !save(requirements, output, "requirements")) {
+        return 1;
+    }
+    // And with fs below fp, said beside the field, the table and chart empty.
+    requirements.field(tessaron::RequirementField::StopEdge).setText("500");
+    if (!save(requirements, output, "requirements_problem")) {
+        return 1;
+    }
+    requirements.hide();
 
     // The first tab's gain chart read at 1 kHz, then both its charts zoomed in
     // around 1 kHz and the phase read there too.

@@ -3,10 +3,12 @@
 #include "studies/opamp_model.h"
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "engine/number_text.h"
 #include "mathlib/fp_guard.h"
+#include "studies/quantity_text.h"
 
 namespace tessaron {
 namespace {
@@ -93,7 +95,17 @@ std::optional<std::string> modelProblem(const OpAmpModel& model) {
 }
 
 FieldReading readGbwField(std::string_view text, std::string_view decimalSeparator) {
-    return readField(text, decimalSeparator, "gain-bandwidth product", gbwProblem);
+    const Quantity q = readQuantity(text, kFrequencyForm, decimalSeparator);
+    if (q.fault == QuantityFault::Empty || q.fault == QuantityFault::NotANumber) {
+        return {std::nullopt, "The gain-bandwidth product is not a number."};
+    }
+    // Beyond the range of double it is an infinity, which the check names.
+    const double hz =
+        q.fault == QuantityFault::TooLarge ? std::numeric_limits<double>::infinity() : q.value;
+    if (auto problem = gbwProblem(hz)) {
+        return {std::nullopt, std::move(*problem)};
+    }
+    return {hz, {}};
 }
 
 FieldReading readDcGainField(std::string_view text, std::string_view decimalSeparator) {

@@ -41,7 +41,9 @@ std::optional<std::string> inputCapacitanceProblem(double pf);
 std::optional<std::string> modelProblem(const OpAmpModel& model);
 
 // A field's text read as the exact path reads its fields (parseNumber, the
-// given decimal separator) and checked as above: the value, or why not.
+// given decimal separator) and checked as above: the value, or why not. The
+// GBW is a frequency an engineer writes with its prefix ("10 MHz", "2.2M",
+// readQuantity), as the window shows it.
 struct FieldReading {
     std::optional<double> value;
     std::string problem;  // empty when there is a value

@@ -19,6 +19,8 @@ TEST(OpAmpModel, FieldsReadTheirTextOrSayWhyNot) {
     } cases[] = {
         {readGbwField, "1e6", ".", 1e6, ""},
         {readGbwField, "2,5E6", ",", 2.5e6, ""},
+        {readGbwField, "10 MHz", ".", 10e6, ""},
+        {readGbwField, "2.2M", ".", 2.2e6, ""},
         {readGbwField, "0", ".", std::nullopt, "The gain-bandwidth product must be above 0 Hz."},
         {readGbwField, "-1e6", ".", std::nullopt, "The gain-bandwidth product must be above 0 Hz."},
         {readGbwField, "fast", ".", std::nullopt, "The gain-bandwidth product is not a number."},

@@ -18,51 +18,12 @@
 #include <limits>
 
 #include "studies/design_biquads.h"
+#include "ui/build/build_controls.h"
 #include "ui/build/build_overlay.h"
 #include "ui/tab_feed/follow_tab.h"
 #include "ui/tab_feed/tab_feed.h"
 
 namespace tessaron {
-namespace {
-
-constexpr std::array kTolerancePercents{0.1, 0.5, 1.0, 2.0, 5.0, 10.0, 20.0};
-
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QComboBox* seriesBox(QWidget& parent, const char* name, Series selected) {
-    auto* box = new QComboBox(&parent);
-    box->setObjectName(name);
-    for (const Series series : kAllSeries) {
-        const QString text = series == Series::Exact ? "Exact" : qText(seriesName(series));
-        box->addItem(text, static_cast<int>(series));
-    }
-    box->setCurrentIndex(box->findData(static_cast<int>(selected)));
-    return box;
-}
-
-QComboBox* toleranceBox(QWidget& parent, const char* name, double selected) {
-    auto* box = new QComboBox(&parent);
-    box->setObjectName(name);
-    for (const double percent : kTolerancePercents) {
-        box->addItem(QString::number(percent) + " %", percent / 100);
-        if (percent / 100 == selected) {
-            box->setCurrentIndex(box->count() - 1);
-        }
-    }
-    return box;
-}
-
-QLabel* wrappedLabel(QWidget& parent, const char* name) {
-    auto* label = new QLabel(&parent);
-    label->setObjectName(name);
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
-
-}  // namespace
 
 BuildWindow::BuildWindow(QWidget& parent, const TabFeed& feed, TopologyKind topology,
                          const QString& tabCaption, QCustomPlot& gainChart, QCustomPlot& phaseChart)

@@ -61,6 +61,7 @@ BuildWindow::BuildWindow(QWidget& parent, const TabFeed& feed, TopologyKind topo
     choices->addWidget(new QLabel("Seed", this), 4, 0);
     choices->addWidget(seed_, 4, 1);
     choices->setColumnStretch(3, 1);
+    opAmp_ = new OpAmpGroup(*this, feed, topology);
 
     status_ = wrappedLabel(*this, "Status");
     table_ = new QTableWidget(0, static_cast<int>(kBuildTableHeader.size()), this);
@@ -83,11 +84,12 @@ BuildWindow::BuildWindow(QWidget& parent, const TabFeed& feed, TopologyKind topo
     buttons->addWidget(copy_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choices);
+    layout->addWidget(opAmp_);
     layout->addWidget(status_);
     layout->addWidget(table_, 1);
     layout->addWidget(summary_);
     layout->addLayout(buttons);
-    resize(560, 560);
+    resize(620, 720);
 
     connect(copy_, &QPushButton::clicked, this, &BuildWindow::copyTable);
     // A new "Calc" of the tab makes the last design's band and curve stale:
@@ -110,6 +112,7 @@ BuildWindow::BuildWindow(QWidget& parent, const TabFeed& feed, TopologyKind topo
     }
     connect(trials_, &QSpinBox::valueChanged, this, refreshShown);
     connect(seed_, &QSpinBox::valueChanged, this, refreshShown);
+    connect(opAmp_, &OpAmpGroup::changed, this, refreshShown);
 }
 
 BuildWindow::~BuildWindow() {
@@ -125,6 +128,10 @@ BuildChoices BuildWindow::choices() const {
     c.trials = trials_->value();
     c.seed = static_cast<std::uint64_t>(seed_->value());
     return c;
+}
+
+ChosenModel BuildWindow::model() const {
+    return opAmp_->model();
 }
 
 QString BuildWindow::tableText() const {
@@ -162,26 +169,37 @@ void BuildWindow::refresh() {
     const DesignParts& parts = *design->parts;
     const BuildChoices c = choices();
     const StandardBuild build = chooseStandardValues(parts, c.series);
-    rows_ = buildTableRows(build, feed_.decimalSeparator());
+    const ChosenModel chosen = model();
+    model_ = chosen.model.value_or(CircuitModel{});
+    opAmpRows_ =
+        chosen.model ? opAmpStageRows(parts, build, model_.opAmp) : std::vector<OpAmpStageRow>{};
+    rows_ = buildTableRows(build, feed_.decimalSeparator(), opAmpRows_);
     fillTable();
-    exactCascade_ = designBiquads(parts);
-    standardCascade_ = cascadeBiquads(parts.topology, build.chosenValues);
+    exactCascade_ = factorBiquads(designBiquads(parts));
     frequencies_ = parts.frequencies;
     fc_ = parts.fc;
 
-    if (!build.complete()) {
+    // A field that cannot be read is not computed with: the table stays the
+    // ideal op-amp's, and nothing is drawn until it can be.
+    if (!chosen.model || !build.complete()) {
         QStringList faults;
         for (const PartFault& fault : build.faults) {
             faults << qText(faultMessage(fault));
         }
-        status_->setText(faults.join('\n') +
-                         "\nThe response and the band need a standard value for every part.");
+        status_->setText(
+            !chosen.model
+                ? chosen.problem + "\nThe response and the band wait for a value that can be used."
+                : faults.join('\n') +
+                      "\nThe response and the band need a standard value for every part.");
         summaryText_.clear();
         summary_->clear();
         bandStatus_->clear();
         overlay_->clear();
         return;
     }
+    // As built: with the model's op-amp and connection, which by default is
+    // the topology's own stage formulas, the curve the window always drew.
+    standardCascade_ = modelledCascade(parts.topology, build.chosenValues, model_);
     const CascadeResponse standard = cascadeResponse(standardCascade_, frequencies_);
     if (standard.fault == ResponseFault::None) {
         status_->clear();
@@ -192,7 +210,7 @@ void BuildWindow::refresh() {
         overlay_->clear();
     }
     showSummary(false);
-    startBand(bandCircuit(parts.topology, build, c.tolerances), frequencies_);
+    startBand(bandCircuit(parts.topology, build, c.tolerances, model_), frequencies_);
 }
 
 void BuildWindow::showNothing(const QString& status) {
@@ -226,6 +244,10 @@ void BuildWindow::showSummary(bool withTrials) {
     const BandSummary summary =
         summarizeBand(exactCascade_, standardCascade_, band_ ? *band_ : noBand, frequencies_, fc_);
     summaryText_ = bandSummaryText(summary, withTrials, feed_.decimalSeparator());
+    const std::string opAmp = opAmpSummaryText(opAmpRows_, model_.opAmp, feed_.decimalSeparator());
+    if (!opAmp.empty()) {
+        summaryText_ += ' ' + opAmp;
+    }
     summary_->setText(qText(summaryText_));
 }
 

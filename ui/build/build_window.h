@@ -18,6 +18,7 @@
 #include "studies/cascade_response.h"
 #include "studies/standard_build.h"
 #include "studies/tolerance_band.h"
+#include "ui/build/opamp_group.h"
 
 class QComboBox;
 class QCustomPlot;
@@ -41,10 +42,11 @@ struct BuildChoices {
 
 // "Build": the tab's last design with every part chosen from a standard
 // series, each stage's fn and Q beside the exact ones, and the Monte Carlo
-// band of the parts' tolerances. Follows the tab's "Calc"s while it is shown;
-// the band is computed on other threads, and a newer design or choice cancels
-// the one running. While it is shown it draws the standard-value response and
-// the band on the tab's own charts.
+// band of the parts' tolerances, all of the circuit as built with the op-amp
+// (or, on the passive tab, the connection) chosen. Follows the tab's "Calc"s
+// while it is shown; the band is computed on other threads, and a newer
+// design or choice cancels the one running. While it is shown it draws the
+// standard-value response and the band on the tab's own charts.
 class BuildWindow : public QWidget {
     Q_OBJECT
 
@@ -55,6 +57,7 @@ class BuildWindow : public QWidget {
 
     TopologyKind topology() const { return topology_; }
     BuildChoices choices() const;
+    ChosenModel model() const;
     // The table and the summary as "Copy" puts them on the clipboard.
     QString tableText() const;
 
@@ -94,6 +97,7 @@ class BuildWindow : public QWidget {
     QComboBox* capacitorTolerance_;
     QSpinBox* trials_;
     QSpinBox* seed_;
+    OpAmpGroup* opAmp_;
     QLabel* status_;
     QTableWidget* table_;
     QLabel* summary_;
@@ -103,8 +107,10 @@ class BuildWindow : public QWidget {
     // What the table and summary show now.
     std::vector<BuildTableRow> rows_;
     std::string summaryText_;
-    std::vector<Biquad> exactCascade_;
-    std::vector<Biquad> standardCascade_;
+    FactoredCascade exactCascade_;
+    FactoredCascade standardCascade_;
+    CircuitModel model_;
+    std::vector<OpAmpStageRow> opAmpRows_;
     std::vector<double> frequencies_;
     double fc_ = 0;
 

@@ -19,6 +19,7 @@
 
 #include "studies/design_biquads.h"
 #include "ui/build/build_controls.h"
+#include "ui/build/build_netlist.h"
 #include "ui/build/build_overlay.h"
 #include "ui/tab_feed/follow_tab.h"
 #include "ui/tab_feed/tab_feed.h"
@@ -78,10 +79,13 @@ BuildWindow::BuildWindow(QWidget& parent, const TabFeed& feed, TopologyKind topo
     bandStatus_ = wrappedLabel(*this, "BandStatus");
     copy_ = new QPushButton("Copy", this);
     copy_->setObjectName("Copy");
+    saveNetlist_ = new QPushButton("Save SPICE Netlist…", this);
+    saveNetlist_->setObjectName("SaveNetlist");
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(bandStatus_, 1);
     buttons->addWidget(copy_);
+    buttons->addWidget(saveNetlist_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choices);
     layout->addWidget(opAmp_);
@@ -92,6 +96,7 @@ BuildWindow::BuildWindow(QWidget& parent, const TabFeed& feed, TopologyKind topo
     resize(620, 720);
 
     connect(copy_, &QPushButton::clicked, this, &BuildWindow::copyTable);
+    connect(saveNetlist_, &QPushButton::clicked, this, &BuildWindow::netlistSaveRequested);
     // A new "Calc" of the tab makes the last design's band and curve stale:
     // the band stops, and the curve is not drawn over the new points.
     connect(&feed, &TabFeed::designStarting, this, [this](TopologyKind starting) {
@@ -132,6 +137,10 @@ BuildChoices BuildWindow::choices() const {
 
 ChosenModel BuildWindow::model() const {
     return opAmp_->model();
+}
+
+std::variant<std::string, QString> BuildWindow::netlist() const {
+    return buildNetlist(feed_.lastDesign(topology_), choices().series, model());
 }
 
 QString BuildWindow::tableText() const {
@@ -175,6 +184,7 @@ void BuildWindow::refresh() {
         chosen.model ? opAmpStageRows(parts, build, model_.opAmp) : std::vector<OpAmpStageRow>{};
     rows_ = buildTableRows(build, feed_.decimalSeparator(), opAmpRows_);
     fillTable();
+    saveNetlist_->setEnabled(std::holds_alternative<std::string>(netlist()));
     exactCascade_ = factorBiquads(designBiquads(parts));
     frequencies_ = parts.frequencies;
     fc_ = parts.fc;
@@ -217,6 +227,7 @@ void BuildWindow::showNothing(const QString& status) {
     overlay_->clear();
     rows_.clear();
     fillTable();
+    saveNetlist_->setEnabled(false);
     status_->setText(status);
     summaryText_ = status.toStdString();
     summary_->clear();

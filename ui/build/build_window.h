@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <variant>
 #include <vector>
 
 #include "engine/topologies.h"
@@ -60,6 +61,9 @@ class BuildWindow : public QWidget {
     ChosenModel model() const;
     // The table and the summary as "Copy" puts them on the clipboard.
     QString tableText() const;
+    // The SPICE netlist of the tab's last design with these choices, or why
+    // there is none (see buildNetlist).
+    std::variant<std::string, QString> netlist() const;
 
     // The last band that came back and how long it took, wall time from the
     // start of its computation until it was handed to this window.
@@ -73,6 +77,8 @@ class BuildWindow : public QWidget {
   Q_SIGNALS:
     // A band came back and is shown.
     void bandShown();
+    // "Save SPICE Netlist…" was clicked.
+    void netlistSaveRequested();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -103,6 +109,7 @@ class BuildWindow : public QWidget {
     QLabel* summary_;
     QLabel* bandStatus_;
     QPushButton* copy_;
+    QPushButton* saveNetlist_;
 
     // What the table and summary show now.
     std::vector<BuildTableRow> rows_;

@@ -23,6 +23,12 @@ const std::array<SaveFileType, 1> kReportTypes{
     {{QStringLiteral("Text files (*.txt)"), QStringLiteral("txt")}}};
 const std::array<SaveFileType, 1> kCurvesTypes{
     {{QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv")}}};
+const std::array<SaveFileType, 1> kNetlistTypes{
+    {{QStringLiteral("SPICE netlists (*.cir)"), QStringLiteral("cir")}}};
+
+QByteArray bytesOf(const std::string& text) {
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // A save is foreign code through and through (Qt's painting and file code, the
 // dialog and its event loop; see fp_guard.h), with no arithmetic of ours to
@@ -94,10 +100,18 @@ void ResultSaver::exportCurves(UserDialogs& dialogs, const ChartSeries& gain,
     asForeignCode([&] {
         if (const auto target =
                 ask(dialogs, QObject::tr("Export Curves As CSV"), stem, kCurvesTypes)) {
-            const std::string text = curvesCsv(gain.points(), phase.points());
-            write(dialogs, target->path,
-                  QByteArray(text.data(), static_cast<qsizetype>(text.size())),
+            write(dialogs, target->path, bytesOf(curvesCsv(gain.points(), phase.points())),
                   LineEndings::Platform);
+        }
+    });
+}
+
+void ResultSaver::saveNetlist(UserDialogs& dialogs, const std::string& netlist,
+                              const QString& stem) {
+    asForeignCode([&] {
+        if (const auto target =
+                ask(dialogs, QObject::tr("Save SPICE Netlist"), stem, kNetlistTypes)) {
+            write(dialogs, target->path, bytesOf(netlist), LineEndings::Platform);
         }
     });
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <optional>
 #include <span>
+#include <string>
 
 #include "ui/files/atomic_file.h"
 #include "ui/files/dialogs.h"
@@ -38,6 +39,9 @@ class ResultSaver {
     // Both curves of a tab in one CSV file, one row per point.
     void exportCurves(UserDialogs& dialogs, const ChartSeries& gain, const ChartSeries& phase,
                       const QString& stem);
+
+    // A SPICE netlist as it stands, with the platform's line endings.
+    void saveNetlist(UserDialogs& dialogs, const std::string& netlist, const QString& stem);
 
     const QString& folder() const { return folder_; }
 

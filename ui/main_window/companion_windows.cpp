@@ -11,8 +11,10 @@
 #include <QWidget>
 #include <algorithm>
 #include <iterator>
+#include <variant>
 
 #include "studies/candidate_table.h"
+#include "ui/build/build_netlist.h"
 #include "ui/build/build_window.h"
 #include "ui/charts/chart_style.h"
 #include "ui/requirements/requirements_window.h"
@@ -111,16 +113,37 @@ RequirementsWindow* CompanionWindows::requirements(TopologyKind topology) const 
     return of(topology).requirements;
 }
 
-BuildWindow& CompanionWindows::showBuild(TopologyKind topology) {
+BuildWindow& CompanionWindows::buildWindow(TopologyKind topology) {
     Windows& w = of(topology);
     if (w.build == nullptr) {
         w.build = new BuildWindow(window_, feed_, topology, w.tab.caption, *w.tab.gainChart,
                                   *w.tab.phaseChart);
+        connect(w.build, &BuildWindow::netlistSaveRequested, this,
+                [this, topology] { saveNetlist(topology); });
     }
-    w.build->show();
-    w.build->raise();
-    w.build->activateWindow();
     return *w.build;
+}
+
+BuildWindow& CompanionWindows::showBuild(TopologyKind topology) {
+    BuildWindow& build = buildWindow(topology);
+    build.show();
+    build.raise();
+    build.activateWindow();
+    return build;
+}
+
+void CompanionWindows::addNetlistItem(QMenu& menu, TopologyKind topology) {
+    QAction* item = menu.addAction(tr("Save SPICE Netlist…"), this,
+                                   [this, topology] { saveNetlist(topology); });
+    item->setEnabled(std::holds_alternative<std::string>(buildWindow(topology).netlist()));
+}
+
+void CompanionWindows::saveNetlist(TopologyKind topology) {
+    const auto netlist = buildWindow(topology).netlist();
+    const TabDesign* design = feed_.lastDesign(topology);
+    if (const auto* text = std::get_if<std::string>(&netlist); text && design && saveNetlist_) {
+        saveNetlist_(*text, netlistFileStem(*design));
+    }
 }
 
 ResponseWindow& CompanionWindows::showResponse(TopologyKind topology) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <string>
 
 #include "engine/coefficient_tables.h"
 #include "engine/topologies.h"
@@ -30,6 +31,7 @@ class TabFeed;
 // "Response" (delay and step) and "Requirements" (the family and order that
 // meet them). Their shortcuts (Ctrl+B, Ctrl+R, Ctrl+Shift+R) act on the tab
 // in front, their items in a tab's menus on that tab.
+// The netlist a tab's chart menus save is its Build window's.
 class CompanionWindows : public QObject {
     Q_OBJECT
 
@@ -67,6 +69,14 @@ class CompanionWindows : public QObject {
     // end of one of the tab's menus.
     void addMenuItems(QMenu& menu, TopologyKind topology);
 
+    // Writes a netlist, proposing a file name; the window's saving sets it.
+    using NetlistSaver = std::function<void(const std::string& netlist, const QString& stem)>;
+    void setNetlistSaver(NetlistSaver save) { saveNetlist_ = std::move(save); }
+    // "Save SPICE Netlist…" of the tab's Build window and its choices, greyed
+    // when it has nothing to write; the window is made (not shown) if need be.
+    void addNetlistItem(QMenu& menu, TopologyKind topology);
+    void saveNetlist(TopologyKind topology);
+
   private:
     struct Windows {
         Tab tab;
@@ -75,12 +85,14 @@ class CompanionWindows : public QObject {
         RequirementsWindow* requirements = nullptr;  // a child of the main window
     };
     Windows& of(TopologyKind topology);
+    BuildWindow& buildWindow(TopologyKind topology);
     const Windows& of(TopologyKind topology) const;
 
     QWidget& window_;
     const TabFeed& feed_;
     const CoefficientTables& tables_;
     Handled handled_;
+    NetlistSaver saveNetlist_;
     std::array<Windows, Topologies::size> windows_;
     QAction* buildAction_;
     QAction* responseAction_;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Saving the report, the charts and the curves of a tab: its menu items and
-// shortcuts. Nothing here changes what the window shows.
+// Saving the report, the charts, the curves and the netlist of a tab: its
+// menu items and shortcuts. Nothing here changes what the window shows.
 #include <qcustomplot.h>
 
 #include <QAction>
@@ -28,6 +28,9 @@ void TFormMain::setUpSaving() {
     exportCurvesAction_->setObjectName("ExportCurvesAction");
     exportCurvesAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     connect(exportCurvesAction_, &QAction::triggered, this, &TFormMain::exportCurves);
+    companions_->setNetlistSaver([this](const std::string& netlist, const QString& stem) {
+        handled([&] { saver_.saveNetlist(*dialogs_, netlist, stem); });
+    });
 
     // Shortcuts of the window, whichever control has the focus.
     addAction(saveReportAction_);
@@ -63,6 +66,7 @@ void TFormMain::addMenuItems(Tab& t) {
             saveChart->setEnabled(design->graph().dataCount() > 0);
             updateSaveActions();
             menu.addAction(exportCurvesAction_);
+            companions_->addNetlistItem(menu, t.controls.names->topology);
             companions_->addMenuItems(menu, t.controls.names->topology);
         });
     }

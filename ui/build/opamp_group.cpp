@@ -41,7 +41,8 @@ OpAmpGroup::OpAmpGroup(QWidget& parent, const TabFeed& feed, TopologyKind topolo
                             "gain and input capacitance."
                           : "Unloaded sections: each section alone, as if buffered (the tab's "
                             "own curve). Connected circuit: each section loading the one before, "
-                            "fed through the source resistance and driving the load.");
+                            "fed through the source resistance and driving the load, as the "
+                            "SPICE netlist always has them.");
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(asDesigned_, 0, 0);

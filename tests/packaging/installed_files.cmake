@@ -11,5 +11,6 @@ set(tessaron_installed_files
     share/doc/tessaron/changelog.gz
     share/doc/tessaron/copyright
     share/doc/tessaron/docs/build-window.png
+    share/doc/tessaron/docs/opamp-real.png
     share/doc/tessaron/docs/requirements-window.png
     share/doc/tessaron/docs/screenshot.png)

@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
@@ -91,6 +92,33 @@ bool saveContextMenu(QWidget& widget, const QPoint& position, const QDir& output
         menu->close();
     }
     return saved;
+}
+
+// A tab beside one of its companion windows, in one picture.
+bool saveSideBySide(QWidget& window, QWidget& companion, const QDir& output, const char* name) {
+    QTest::qWait(200);
+    const QPixmap tab = window.grab();
+    const QPixmap beside = companion.grab();
+    QPixmap both(tab.width() + beside.width(), std::max(tab.height(), beside.height()));
+    both.fill(Qt::white);
+    {
+        QPainter painter(&both);
+        painter.drawPixmap(0, 0, tab);
+        painter.drawPixmap(tab.width(), 0, beside);
+    }
+    const QString file = output.filePath(QString::fromLatin1(name) + ".png");
+    if (!both.save(file)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    return true;
+}
+
+void waitForBand(tessaron::BuildWindow& build) {
+    if (build.bandRunning()) {
+        QSignalSpy shown(&build, &tessaron::BuildWindow::bandShown);
+        shown.wait(20000);
+    }
 }
 
 }  // namespace
@@ -196,22 +224,24 @@ int main(int argc, char** argv) {
     window.findChild<QLineEdit*>(first.fc)->setText("1000");
     window.findChild<QPushButton*>(first.calc)->click();
     tessaron::BuildWindow& build = window.companions().showBuild(first.topology);
-    if (build.bandRunning()) {
-        QSignalSpy shown(&build, &tessaron::BuildWindow::bandShown);
-        shown.wait(20000);
+    waitForBand(build);
+    if (!saveSideBySide(window, build, output, "build_window")) {
+        return 1;
     }
-    QTest::qWait(200);
-    const QPixmap tab = window.grab();
-    const QPixmap companion = build.grab();
-    QPixmap both(tab.width() + companion.width(), std::max(tab.height(), companion.height()));
-    both.fill(Qt::white);
-    {
-        QPainter painter(&both);
-        painter.drawPixmap(0, 0, tab);
-        painter.drawPixmap(tab.width(), 0, companion);
-    }
-    if (!both.save(output.filePath("build_window.png"))) {
-        std::fprintf(stderr, "cannot write build_window.png\n");
+
+    // A high-Q design, Chebyshev of order 8, built with a real op-amp of
+    // 1 MHz: the table's rows with it, the stage that needs more, and the
+    // curve and band as built.
+    window.findChild<QRadioButton*>(first.families[2])->setChecked(true);
+    window.findChild<QRadioButton*>(first.orders[2])->setChecked(true);
+    window.findChild<QPushButton*>(first.calc)->click();
+    QCoreApplication::sendPostedEvents();
+    build.findChild<QRadioButton*>("AsBuilt")->click();
+    build.findChild<QLineEdit*>("Gbw")->setText("1 MHz");
+    // The last stage, the one of the highest Q, with its minimum GBW.
+    build.findChild<QTableWidget*>("Table")->scrollToBottom();
+    waitForBand(build);
+    if (!saveSideBySide(window, build, output, "opamp_real")) {
         return 1;
     }
     build.close();

@@ -6,14 +6,6 @@
 namespace tessaron::test {
 namespace {
 
-std::vector<std::pair<double, double>> pointsOf(const QCPGraph& graph) {
-    std::vector<std::pair<double, double>> points;
-    for (auto it = graph.data()->constBegin(); it != graph.data()->constEnd(); ++it) {
-        points.emplace_back(it->key, it->value);
-    }
-    return points;
-}
-
 QCustomPlot& chart(const TFormMain& window, const char* name) {
     return *window.findChild<QCustomPlot*>(name);
 }

@@ -41,6 +41,15 @@ inline const std::vector<BuildTab> kTabs{
     {kindOf<Passive>, "Passive", "0.1"},
 };
 
+// The points of a chart's series, in the order the chart keeps them.
+inline std::vector<std::pair<double, double>> pointsOf(const QCPGraph& graph) {
+    std::vector<std::pair<double, double>> points;
+    for (auto it = graph.data()->constBegin(); it != graph.data()->constEnd(); ++it) {
+        points.emplace_back(it->key, it->value);
+    }
+    return points;
+}
+
 class BuildWindowTest : public WindowTest {
   protected:
     void calc(const BuildTab& t, const char* fc, const char* first0) {

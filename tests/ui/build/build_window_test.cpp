@@ -174,7 +174,5 @@ TEST_F(BuildWindowTest, TheControlWordOfTheExactPathStays) {
         << std::hex << x87::readControlWord();
 }
 
-// The points of a chart's series, in the order the chart keeps them.
-
 }  // namespace
 }  // namespace tessaron::test

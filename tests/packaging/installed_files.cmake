@@ -13,4 +13,5 @@ set(tessaron_installed_files
     share/doc/tessaron/docs/build-window.png
     share/doc/tessaron/docs/opamp-real.png
     share/doc/tessaron/docs/requirements-window.png
+    share/doc/tessaron/docs/response-window.png
     share/doc/tessaron/docs/screenshot.png)

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "studies/band_summary.h"
+#include "studies/designators.h"
 #include "studies/standard_build.h"
 
 namespace tessaron {
@@ -26,8 +28,12 @@ inline constexpr std::array<std::string_view, 5> kBuildTableHeader{"Stage", "Par
                                                                    "Standard", "Deviation"};
 
 // Each stage's parts in the report's order, then its natural frequency and Q.
+// With `designators` (one per part, in the design's order) a part is named
+// by its designator across the cascade before the report's name, "R5 (R1)",
+// so the table reads beside the drawing and the parts list.
 std::vector<BuildTableRow> buildTableRows(const StandardBuild& build,
-                                          std::string_view decimalSeparator);
+                                          std::string_view decimalSeparator,
+                                          std::span<const Designator> designators = {});
 
 // "-3 dB: exact 1 kHz, standard 1.01 kHz, trials 985 Hz to 1.03 kHz. Largest
 // passband gain deviation: standard 0.05 dB, worst trial 0.41 dB." Without a

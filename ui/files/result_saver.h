@@ -4,9 +4,12 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <span>
+#include <string>
 
+#include "ui/charts/chart_export.h"
 #include "ui/files/atomic_file.h"
 #include "ui/files/dialogs.h"
 #include "ui/files/save_target.h"
@@ -38,6 +41,15 @@ class ResultSaver {
     // Both curves of a tab in one CSV file, one row per point.
     void exportCurves(UserDialogs& dialogs, const ChartSeries& gain, const ChartSeries& phase,
                       const QString& stem);
+
+    // Any picture in the types a chart is saved in, its bytes made for the
+    // type chosen; and any CSV text, made once a file is chosen. Both are
+    // made inside the save, as foreign code like the rest of it.
+    using PictureBytes = std::function<QByteArray(ChartFormat format, int scale)>;
+    void savePicture(UserDialogs& dialogs, const QString& caption, const PictureBytes& bytes,
+                     const QString& stem);
+    void saveCsv(UserDialogs& dialogs, const QString& caption,
+                 const std::function<std::string()>& text, const QString& stem);
 
     const QString& folder() const { return folder_; }
 

@@ -3,19 +3,15 @@
 #include "ui/build/build_window.h"
 
 #include <QClipboard>
-#include <QComboBox>
-#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <array>
 #include <exception>
-#include <limits>
 
 #include "studies/design_biquads.h"
 #include "ui/build/build_overlay.h"
@@ -25,33 +21,8 @@
 namespace tessaron {
 namespace {
 
-constexpr std::array kTolerancePercents{0.1, 0.5, 1.0, 2.0, 5.0, 10.0, 20.0};
-
 QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QComboBox* seriesBox(QWidget& parent, const char* name, Series selected) {
-    auto* box = new QComboBox(&parent);
-    box->setObjectName(name);
-    for (const Series series : kAllSeries) {
-        const QString text = series == Series::Exact ? "Exact" : qText(seriesName(series));
-        box->addItem(text, static_cast<int>(series));
-    }
-    box->setCurrentIndex(box->findData(static_cast<int>(selected)));
-    return box;
-}
-
-QComboBox* toleranceBox(QWidget& parent, const char* name, double selected) {
-    auto* box = new QComboBox(&parent);
-    box->setObjectName(name);
-    for (const double percent : kTolerancePercents) {
-        box->addItem(QString::number(percent) + " %", percent / 100);
-        if (percent / 100 == selected) {
-            box->setCurrentIndex(box->count() - 1);
-        }
-    }
-    return box;
 }
 
 QLabel* wrappedLabel(QWidget& parent, const char* name) {
@@ -71,36 +42,7 @@ BuildWindow::BuildWindow(QWidget& parent, const TabFeed& feed, TopologyKind topo
       topology_(topology),
       overlay_(std::make_unique<BuildOverlay>(gainChart, phaseChart)) {
     setWindowTitle(QString("Tessaron — Build, %1").arg(tabCaption));
-    const BuildChoices defaults;
-
-    resistorSeries_ = seriesBox(*this, "ResistorSeries", defaults.series.resistors);
-    capacitorSeries_ = seriesBox(*this, "CapacitorSeries", defaults.series.capacitors);
-    resistorTolerance_ = toleranceBox(*this, "ResistorTolerance", defaults.tolerances.resistors);
-    capacitorTolerance_ = toleranceBox(*this, "CapacitorTolerance", defaults.tolerances.capacitors);
-    trials_ = new QSpinBox(this);
-    trials_->setObjectName("Trials");
-    trials_->setRange(1, 100000);
-    trials_->setValue(defaults.trials);
-    seed_ = new QSpinBox(this);
-    seed_->setObjectName("Seed");
-    seed_->setRange(0, std::numeric_limits<int>::max());
-    seed_->setValue(static_cast<int>(defaults.seed));
-
-    auto* choices = new QGridLayout;
-    choices->addWidget(new QLabel("Series", this), 0, 1);
-    choices->addWidget(new QLabel("Tolerance", this), 0, 2);
-    choices->addWidget(new QLabel("Resistors and inductors", this), 1, 0);
-    choices->addWidget(resistorSeries_, 1, 1);
-    choices->addWidget(resistorTolerance_, 1, 2);
-    choices->addWidget(new QLabel("Capacitors", this), 2, 0);
-    choices->addWidget(capacitorSeries_, 2, 1);
-    choices->addWidget(capacitorTolerance_, 2, 2);
-    choices->addWidget(new QLabel("Monte Carlo trials", this), 3, 0);
-    choices->addWidget(trials_, 3, 1);
-    choices->addWidget(new QLabel("Seed", this), 4, 0);
-    choices->addWidget(seed_, 4, 1);
-    choices->setColumnStretch(3, 1);
-
+    choices_ = new BuildChoicesPanel(*this);
     status_ = wrappedLabel(*this, "Status");
     table_ = new QTableWidget(0, static_cast<int>(kBuildTableHeader.size()), this);
     table_->setObjectName("Table");
@@ -121,7 +63,7 @@ BuildWindow::BuildWindow(QWidget& parent, const TabFeed& feed, TopologyKind topo
     buttons->addWidget(bandStatus_, 1);
     buttons->addWidget(copy_);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(choices);
+    layout->addWidget(choices_);
     layout->addWidget(status_);
     layout->addWidget(table_, 1);
     layout->addWidget(summary_);
@@ -138,17 +80,11 @@ BuildWindow::BuildWindow(QWidget& parent, const TabFeed& feed, TopologyKind topo
         }
     });
     followTab(feed, topology, *this, [this] { refresh(); });
-    const auto refreshShown = [this] {
+    connect(choices_, &BuildChoicesPanel::changed, this, [this] {
         if (isVisible()) {
             refresh();
         }
-    };
-    for (QComboBox* box :
-         {resistorSeries_, capacitorSeries_, resistorTolerance_, capacitorTolerance_}) {
-        connect(box, &QComboBox::currentIndexChanged, this, refreshShown);
-    }
-    connect(trials_, &QSpinBox::valueChanged, this, refreshShown);
-    connect(seed_, &QSpinBox::valueChanged, this, refreshShown);
+    });
 }
 
 BuildWindow::~BuildWindow() {
@@ -156,14 +92,7 @@ BuildWindow::~BuildWindow() {
 }
 
 BuildChoices BuildWindow::choices() const {
-    BuildChoices c;
-    c.series.resistors = static_cast<Series>(resistorSeries_->currentData().toInt());
-    c.series.capacitors = static_cast<Series>(capacitorSeries_->currentData().toInt());
-    c.tolerances.resistors = resistorTolerance_->currentData().toDouble();
-    c.tolerances.capacitors = capacitorTolerance_->currentData().toDouble();
-    c.trials = trials_->value();
-    c.seed = static_cast<std::uint64_t>(seed_->value());
-    return c;
+    return choices_->choices();
 }
 
 QString BuildWindow::tableText() const {

@@ -18,26 +18,17 @@
 #include "studies/cascade_response.h"
 #include "studies/standard_build.h"
 #include "studies/tolerance_band.h"
+#include "ui/build/build_choices.h"
 
-class QComboBox;
 class QCustomPlot;
 class QLabel;
 class QPushButton;
-class QSpinBox;
 class QTableWidget;
 
 namespace tessaron {
 
 class BuildOverlay;
 class TabFeed;
-
-// What the user picks in the Build window.
-struct BuildChoices {
-    SeriesChoice series;
-    ToleranceChoice tolerances;
-    int trials = kDefaultTrials;
-    std::uint64_t seed = 1;
-};
 
 // "Build": the tab's last design with every part chosen from a standard
 // series, each stage's fn and Q beside the exact ones, and the Monte Carlo
@@ -88,12 +79,7 @@ class BuildWindow : public QWidget {
     TopologyKind topology_;
     std::unique_ptr<BuildOverlay> overlay_;
 
-    QComboBox* resistorSeries_;
-    QComboBox* capacitorSeries_;
-    QComboBox* resistorTolerance_;
-    QComboBox* capacitorTolerance_;
-    QSpinBox* trials_;
-    QSpinBox* seed_;
+    BuildChoicesPanel* choices_;
     QLabel* status_;
     QTableWidget* table_;
     QLabel* summary_;

@@ -8,22 +8,26 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <array>
 #include <exception>
 
 #include "studies/design_biquads.h"
+#include "studies/designators.h"
+#include "studies/parts_list.h"
+#include "studies/sensitivity_table.h"
 #include "ui/build/build_overlay.h"
+#include "ui/build/paper_exports.h"
+#include "ui/build/sensitivity_table.h"
+#include "ui/build/utf8_text.h"
+#include "ui/schematic/schematic_view.h"
 #include "ui/tab_feed/follow_tab.h"
 #include "ui/tab_feed/tab_feed.h"
 
 namespace tessaron {
 namespace {
-
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QLabel* wrappedLabel(QWidget& parent, const char* name) {
     auto* label = new QLabel(&parent);
@@ -36,7 +40,8 @@ QLabel* wrappedLabel(QWidget& parent, const char* name) {
 }  // namespace
 
 BuildWindow::BuildWindow(QWidget& parent, const TabFeed& feed, TopologyKind topology,
-                         const QString& tabCaption, QCustomPlot& gainChart, QCustomPlot& phaseChart)
+                         const QString& tabCaption, QCustomPlot& gainChart, QCustomPlot& phaseChart,
+                         Saving saving)
     : QWidget(&parent, Qt::Window),
       feed_(feed),
       topology_(topology),
@@ -54,21 +59,33 @@ BuildWindow::BuildWindow(QWidget& parent, const TabFeed& feed, TopologyKind topo
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->horizontalHeader()->setStretchLastSection(true);
+    sensitivity_ = new SensitivityTable(this);
+    schematic_ = new SchematicView(this);
+    views_ = new QTabWidget(this);
+    views_->setObjectName("Views");
+    views_->addTab(table_, "Table");
+    views_->addTab(sensitivity_, "Sensitivity");
+    views_->addTab(schematic_, "Schematic");
     summary_ = wrappedLabel(*this, "Summary");
     bandStatus_ = wrappedLabel(*this, "BandStatus");
     copy_ = new QPushButton("Copy", this);
     copy_->setObjectName("Copy");
+    exports_ = new PaperExports(*this, std::move(saving), *schematic_);
+    export_ = new QPushButton("Export", this);
+    export_->setObjectName("Export");
+    export_->setMenu(&exports_->menu());
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(bandStatus_, 1);
     buttons->addWidget(copy_);
+    buttons->addWidget(export_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(choices_);
     layout->addWidget(status_);
-    layout->addWidget(table_, 1);
+    layout->addWidget(views_, 1);
     layout->addWidget(summary_);
     layout->addLayout(buttons);
-    resize(560, 560);
+    resize(720, 640);
 
     connect(copy_, &QPushButton::clicked, this, &BuildWindow::copyTable);
     // A new "Calc" of the tab makes the last design's band and curve stale:
@@ -130,8 +147,10 @@ void BuildWindow::refresh() {
     const DesignParts& parts = *design->parts;
     const BuildChoices c = choices();
     const StandardBuild build = chooseStandardValues(parts, c.series);
-    rows_ = buildTableRows(build, feed_.decimalSeparator());
+    const CircuitDesignators designators = designateCircuit(parts.topology, parts.stageCount());
+    rows_ = buildTableRows(build, feed_.decimalSeparator(), designators.parts);
     fillTable();
+    showPaper(*design, build, c, designators);
     exactCascade_ = designBiquads(parts);
     standardCascade_ = cascadeBiquads(parts.topology, build.chosenValues);
     frequencies_ = parts.frequencies;
@@ -167,6 +186,10 @@ void BuildWindow::showNothing(const QString& status) {
     overlay_->clear();
     rows_.clear();
     fillTable();
+    sensitivity_->showRows({});
+    qualityMover_.clear();
+    schematic_->showMessage(status);
+    exports_->clear();
     status_->setText(status);
     summaryText_ = status.toStdString();
     summary_->clear();
@@ -189,11 +212,31 @@ void BuildWindow::fillTable() {
     table_->resizeColumnsToContents();
 }
 
+// The parts as the series boxes have them (Exact keeps the design's own):
+// their sensitivities, the drawing and the parts list.
+void BuildWindow::showPaper(const TabDesign& design, const StandardBuild& build,
+                            const BuildChoices& c, const CircuitDesignators& designators) {
+    const DesignParts& parts = *design.parts;
+    const std::string& separator = feed_.decimalSeparator();
+    std::vector<ShownPart> shown = chosenParts(build, c.series);
+    const Sensitivities s =
+        partSensitivities(parts.topology, valuesOf(shown),
+                          partTolerances(parts.topology, shown.size(), c.tolerances), parts.fc);
+    sensitivity_->showRows(sensitivityTableRows(s, shown, designators.parts, separator));
+    qualityMover_ = qualityMoverText(s, designators.parts, separator);
+    exports_->setDesign(qText(designFileStem(designSummary(design))),
+                        partsListCsv(partsList(shown, designators, c.tolerances)));
+    schematic_->showDrawing(parts.topology, std::move(shown));
+}
+
 void BuildWindow::showSummary(bool withTrials) {
     const ToleranceBand noBand;
     const BandSummary summary =
         summarizeBand(exactCascade_, standardCascade_, band_ ? *band_ : noBand, frequencies_, fc_);
     summaryText_ = bandSummaryText(summary, withTrials, feed_.decimalSeparator());
+    if (!qualityMover_.empty()) {
+        summaryText_ += " " + qualityMover_;
+    }
     summary_->setText(qText(summaryText_));
 }
 

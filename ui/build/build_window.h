@@ -16,19 +16,26 @@
 #include "studies/band_summary.h"
 #include "studies/build_table.h"
 #include "studies/cascade_response.h"
+#include "studies/designators.h"
 #include "studies/standard_build.h"
 #include "studies/tolerance_band.h"
 #include "ui/build/build_choices.h"
+#include "ui/files/result_saver.h"
 
 class QCustomPlot;
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QTabWidget;
 
 namespace tessaron {
 
 class BuildOverlay;
+class PaperExports;
+class SchematicView;
+class SensitivityTable;
 class TabFeed;
+struct TabDesign;
 
 // "Build": the tab's last design with every part chosen from a standard
 // series, each stage's fn and Q beside the exact ones, and the Monte Carlo
@@ -40,8 +47,10 @@ class BuildWindow : public QWidget {
     Q_OBJECT
 
   public:
+    // Made by the companion windows, which give it the program's `saving`.
     BuildWindow(QWidget& parent, const TabFeed& feed, TopologyKind topology,
-                const QString& tabCaption, QCustomPlot& gainChart, QCustomPlot& phaseChart);
+                const QString& tabCaption, QCustomPlot& gainChart, QCustomPlot& phaseChart,
+                Saving saving);
     ~BuildWindow() override;
 
     TopologyKind topology() const { return topology_; }
@@ -73,6 +82,8 @@ class BuildWindow : public QWidget {
     void startBand(const BandCircuit& circuit, const std::vector<double>& frequencies);
     void bandFinished(std::uint64_t generation, ToleranceBand band, const QString& error);
     void cancelBand();
+    void showPaper(const TabDesign& design, const StandardBuild& build, const BuildChoices& c,
+                   const CircuitDesignators& designators);
     void showSummary(bool withTrials);
 
     const TabFeed& feed_;
@@ -81,14 +92,20 @@ class BuildWindow : public QWidget {
 
     BuildChoicesPanel* choices_;
     QLabel* status_;
+    QTabWidget* views_;
     QTableWidget* table_;
+    SensitivityTable* sensitivity_;
+    SchematicView* schematic_;
     QLabel* summary_;
     QLabel* bandStatus_;
     QPushButton* copy_;
+    QPushButton* export_;
+    PaperExports* exports_;
 
     // What the table and summary show now.
     std::vector<BuildTableRow> rows_;
     std::string summaryText_;
+    std::string qualityMover_;
     std::vector<Biquad> exactCascade_;
     std::vector<Biquad> standardCascade_;
     std::vector<double> frequencies_;

@@ -62,4 +62,13 @@ class ResultSaver {
     QString folder_;
 };
 
+// What a companion window saves with: the program's one saver, so that every
+// save proposes the folder used last; the boxes the main window shows now;
+// and its top-level handler, which a save runs under.
+struct Saving {
+    ResultSaver* saver = nullptr;
+    std::function<UserDialogs&()> dialogs;
+    std::function<void(const std::function<void()>&)> handled;
+};
+
 }  // namespace tessaron

@@ -31,8 +31,13 @@ QAction* windowAction(QWidget& window, const QString& text, const QKeySequence& 
 
 CompanionWindows::CompanionWindows(QWidget& window, const TabFeed& feed,
                                    const CoefficientTables& tables, Handled handled,
-                                   std::function<TopologyKind()> tabInFront)
-    : window_(window), feed_(feed), tables_(tables), handled_(std::move(handled)) {
+                                   std::function<TopologyKind()> tabInFront, ResultSaver& saver,
+                                   std::function<UserDialogs&()> dialogs)
+    : window_(window),
+      feed_(feed),
+      tables_(tables),
+      handled_(std::move(handled)),
+      saving_{&saver, std::move(dialogs), handled_} {
     buildAction_ = windowAction(window, tr("Standard Values and Tolerances…"),
                                 QKeySequence(Qt::CTRL | Qt::Key_B),
                                 [this, tabInFront] { showBuild(tabInFront()); });
@@ -79,7 +84,7 @@ BuildWindow& CompanionWindows::showBuild(TopologyKind topology) {
     Windows& w = of(topology);
     if (w.build == nullptr) {
         w.build = new BuildWindow(window_, feed_, topology, w.tab.caption, *w.tab.gainChart,
-                                  *w.tab.phaseChart);
+                                  *w.tab.phaseChart, saving_);
     }
     w.build->show();
     w.build->raise();

@@ -9,6 +9,7 @@
 
 #include "engine/coefficient_tables.h"
 #include "engine/topologies.h"
+#include "ui/files/result_saver.h"
 
 class QAction;
 class QCustomPlot;
@@ -38,8 +39,11 @@ class CompanionWindows : public QObject {
     // Runs a handler under the main window's top-level handler.
     using Handled = std::function<void(const std::function<void()>&)>;
 
+    // A Build window saves through `saver` with the boxes `dialogs` gives at
+    // the time, under `handled`.
     CompanionWindows(QWidget& window, const TabFeed& feed, const CoefficientTables& tables,
-                     Handled handled, std::function<TopologyKind()> tabInFront);
+                     Handled handled, std::function<TopologyKind()> tabInFront, ResultSaver& saver,
+                     std::function<UserDialogs&()> dialogs);
     ~CompanionWindows() override;
 
     void setTab(TopologyKind topology, const Tab& tab);
@@ -68,6 +72,7 @@ class CompanionWindows : public QObject {
     const TabFeed& feed_;
     const CoefficientTables& tables_;
     Handled handled_;
+    Saving saving_;
     std::array<Windows, Topologies::size> windows_;
     QAction* buildAction_;
     QAction* responseAction_;

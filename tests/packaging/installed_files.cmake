@@ -11,4 +11,5 @@ set(tessaron_installed_files
     share/doc/tessaron/changelog.gz
     share/doc/tessaron/copyright
     share/doc/tessaron/docs/build-window.png
+    share/doc/tessaron/docs/schematic-mfb.png
     share/doc/tessaron/docs/screenshot.png)

@@ -60,15 +60,21 @@ void addOpAmpRows(std::vector<BuildTableRow>& rows, const std::string& unit,
 
 std::vector<BuildTableRow> buildTableRows(const StandardBuild& build,
                                           std::string_view decimalSeparator,
-                                          std::span<const OpAmpStageRow> opAmp) {
+                                          std::span<const OpAmpStageRow> opAmp,
+                                          std::span<const Designator> designators) {
     std::vector<BuildTableRow> rows;
     auto part = build.parts.begin();
     for (const StageRow& stage : build.stages) {
         const std::string unit = "Unit " + std::to_string(stage.stage);
         for (; part != build.parts.end() && part->stage == stage.stage; ++part) {
             const std::string_view symbol = unitSymbol(part->part.kind);
+            const auto index = static_cast<std::size_t>(part - build.parts.begin());
+            std::string name(part->part.name);
+            if (index < designators.size()) {
+                name = designators[index].text + " (" + name + ")";
+            }
             rows.push_back(
-                {unit, std::string(part->part.name),
+                {unit, std::move(name),
                  exactPartText(part->exact, part->part.kind, decimalSeparator),
                  part->chosen.fault == ValueFault::None
                      ? engineeringText(part->chosen.standard, symbol, decimalSeparator)

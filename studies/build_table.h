@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "studies/band_summary.h"
+#include "studies/designators.h"
 #include "studies/opamp_build.h"
 #include "studies/standard_build.h"
 
@@ -33,9 +34,13 @@ inline constexpr std::array<std::string_view, 5> kBuildTableHeader{"Stage", "Par
 // goes on with its fn and Q with that op-amp ("fn, real op-amp", "Q, real
 // op-amp") and the GBW it needs ("minimum GBW"), exact beside standard;
 // without them the table is the ideal op-amp's alone.
+// With `designators` (one per part, in the design's order) a part is named
+// by its designator across the cascade before the report's name, "R5 (R1)",
+// so the table reads beside the drawing and the parts list.
 std::vector<BuildTableRow> buildTableRows(const StandardBuild& build,
                                           std::string_view decimalSeparator,
-                                          std::span<const OpAmpStageRow> opAmp = {});
+                                          std::span<const OpAmpStageRow> opAmp = {},
+                                          std::span<const Designator> designators = {});
 
 // "1.72 MHz", "more than 100 GHz", or "n/a" where there is no minimum.
 std::string minimumGbwText(const std::optional<MinimumGbw>& minimum,

@@ -7,6 +7,13 @@
 // under.
 #include "tests/e2e/window_e2e.h"
 
+#include <QImage>
+#include <QScreen>
+#include <set>
+
+#include "studies/designators.h"
+#include "ui/schematic/schematic_view.h"
+
 namespace tessaron::e2e {
 namespace {
 
@@ -101,6 +108,50 @@ TEST_P(WindowE2e, CtrlBAfterADesignOpensTheBuildWindowWithItsBand) {
     expectChartsOfTheDesign();
     EXPECT_TRUE(x87::sameControlWord(x87::readControlWord(), kProgramWord))
         << std::hex << x87::readControlWord();
+    build->close();
+}
+
+// The drawing as the X server shows it: dark strokes on the view's white, and
+// every part and op-amp of the four stages under its designator.
+TEST_P(WindowE2e, CtrlBThenAClickOnSchematicShowsTheWholeCascade) {
+    setUpDesign();
+    type(0, "1000");
+    calc();
+    expectBoxes({});
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::ControlModifier);
+    BuildWindow* build = window_->companions().build(tab().form.topology);
+    ASSERT_NE(build, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(build));
+    auto& views = *build->findChild<QTabWidget*>("Views");
+    auto& view = *build->findChild<SchematicView*>("Schematic");
+    clickTab(views, views.indexOf(&view));
+    ASSERT_TRUE(view.isVisible());
+    QTest::qWait(200);
+    const QPoint at = view.viewport()->mapTo(build, QPoint(0, 0));
+    const QImage shown = build->screen()
+                             ->grabWindow(build->winId(), at.x(), at.y(), view.viewport()->width(),
+                                          view.viewport()->height())
+                             .toImage();
+    int dark = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            dark += qGray(shown.pixel(x, y)) < 96 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(dark, 1000);
+    EXPECT_EQ(shown.pixel(1, 1), qRgb(255, 255, 255));
+    std::set<std::string> drawn;
+    for (const Symbol& symbol : view.fitted().scene.symbols) {
+        drawn.insert(symbol.designator);
+    }
+    const CircuitDesignators designators = designateCircuit(tab().form.topology, 4);
+    for (const auto& group : {designators.parts, designators.opAmps}) {
+        for (const Designator& d : group) {
+            EXPECT_TRUE(drawn.contains(d.text)) << d.text;
+        }
+    }
     build->close();
 }
 

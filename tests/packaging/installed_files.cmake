@@ -14,4 +14,5 @@ set(tessaron_installed_files
     share/doc/tessaron/docs/opamp-real.png
     share/doc/tessaron/docs/requirements-window.png
     share/doc/tessaron/docs/response-window.png
+    share/doc/tessaron/docs/schematic-mfb.png
     share/doc/tessaron/docs/screenshot.png)

@@ -103,6 +103,19 @@ TEST(BuildTable, RowsFollowStagesInOrder) {
     EXPECT_EQ(rows[13].item, "Q");
 }
 
+// The second stage's R1 is the cascade's R4; its figures keep their names.
+TEST(BuildTable, PartsAreNamedByTheirDesignatorsWhereGiven) {
+    DesignParts design = butterworth2();
+    design.values.insert(design.values.end(), {2e4, 2e4, 2e4, 1e-9, 1e-10});
+    const std::vector<BuildTableRow> rows =
+        buildTableRows(chooseStandardValues(design, {Series::E24, Series::E12}), ".", {},
+                       designateCircuit(design.topology, 2).parts);
+    EXPECT_EQ(rows[0].item, "R1 (R1)");
+    EXPECT_EQ(rows[7].item, "R4 (R1)");
+    EXPECT_EQ(rows[11].item, "C4 (C2)");
+    EXPECT_EQ(rows[12].item, "fn");
+}
+
 struct SummaryCase {
     const char* name;
     BandSummary summary;

@@ -246,6 +246,32 @@ int main(int argc, char** argv) {
     }
     build.close();
 
+    // Each tab's Build window at order 8 on its Schematic view, made large
+    // enough to show the whole cascade of four stages with its values.
+    const char* schematicFiles[] = {"schematic_mfb", "schematic_sallen_key", "schematic_passive"};
+    for (const TabDesign& design : designs) {
+        const tessaron::FormTab& form = tessaron::formTab(design.topology);
+        pages->setCurrentWidget(window.findChild<QWidget*>(form.page));
+        window.findChild<QLineEdit*>(form.fc)->setText("1000");
+        window.findChild<QRadioButton*>(form.orders[2])->setChecked(true);
+        window.findChild<QPushButton*>(form.calc)->click();
+        tessaron::BuildWindow& paper = window.companions().showBuild(design.topology);
+        paper.resize(1180, 900);
+        auto* views = paper.findChild<QTabWidget*>("Views");
+        views->setCurrentIndex(2);
+        const auto file = schematicFiles[static_cast<std::size_t>(design.topology)];
+        if (!QTest::qWaitForWindowExposed(&paper) || !save(paper, output, file)) {
+            return 1;
+        }
+        // The first one's parts by their sensitivities too.
+        views->setCurrentIndex(1);
+        if (&design == designs && !save(paper, output, "sensitivity")) {
+            return 1;
+        }
+        views->setCurrentIndex(0);
+        paper.close();
+    }
+
     // An unreadable fc: its message box, then the error box of the division by
     // zero that follows, grabbed while it is up, then the window behind it.
     bool saved = false;

@@ -6,17 +6,13 @@
 #include <string_view>
 
 #include "studies/standard_value.h"
+#include "ui/build/utf8_text.h"
 
 class QComboBox;
 class QLabel;
 class QWidget;
 
 namespace tessaron {
-
-// The studies write UTF-8.
-inline QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The Build window's controls: a series to choose from ("Exact" keeps the
 // design's values), a tolerance in percent, and a label of words that wrap

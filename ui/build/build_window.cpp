@@ -3,65 +3,41 @@
 #include "ui/build/build_window.h"
 
 #include <QClipboard>
-#include <QComboBox>
-#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <array>
 #include <exception>
-#include <limits>
 
 #include "studies/design_biquads.h"
+#include "studies/designators.h"
+#include "studies/parts_list.h"
+#include "studies/sensitivity_table.h"
 #include "ui/build/build_controls.h"
 #include "ui/build/build_netlist.h"
 #include "ui/build/build_overlay.h"
+#include "ui/build/paper_exports.h"
+#include "ui/build/sensitivity_table.h"
+#include "ui/schematic/schematic_view.h"
 #include "ui/tab_feed/follow_tab.h"
 #include "ui/tab_feed/tab_feed.h"
 
 namespace tessaron {
 
 BuildWindow::BuildWindow(QWidget& parent, const TabFeed& feed, TopologyKind topology,
-                         const QString& tabCaption, QCustomPlot& gainChart, QCustomPlot& phaseChart)
+                         const QString& tabCaption, QCustomPlot& gainChart, QCustomPlot& phaseChart,
+                         Saving saving)
     : QWidget(&parent, Qt::Window),
       feed_(feed),
       topology_(topology),
       overlay_(std::make_unique<BuildOverlay>(gainChart, phaseChart)) {
     setWindowTitle(QString("Tessaron — Build, %1").arg(tabCaption));
-    const BuildChoices defaults;
-
-    resistorSeries_ = seriesBox(*this, "ResistorSeries", defaults.series.resistors);
-    capacitorSeries_ = seriesBox(*this, "CapacitorSeries", defaults.series.capacitors);
-    resistorTolerance_ = toleranceBox(*this, "ResistorTolerance", defaults.tolerances.resistors);
-    capacitorTolerance_ = toleranceBox(*this, "CapacitorTolerance", defaults.tolerances.capacitors);
-    trials_ = new QSpinBox(this);
-    trials_->setObjectName("Trials");
-    trials_->setRange(1, 100000);
-    trials_->setValue(defaults.trials);
-    seed_ = new QSpinBox(this);
-    seed_->setObjectName("Seed");
-    seed_->setRange(0, std::numeric_limits<int>::max());
-    seed_->setValue(static_cast<int>(defaults.seed));
-
-    auto* choices = new QGridLayout;
-    choices->addWidget(new QLabel("Series", this), 0, 1);
-    choices->addWidget(new QLabel("Tolerance", this), 0, 2);
-    choices->addWidget(new QLabel("Resistors and inductors", this), 1, 0);
-    choices->addWidget(resistorSeries_, 1, 1);
-    choices->addWidget(resistorTolerance_, 1, 2);
-    choices->addWidget(new QLabel("Capacitors", this), 2, 0);
-    choices->addWidget(capacitorSeries_, 2, 1);
-    choices->addWidget(capacitorTolerance_, 2, 2);
-    choices->addWidget(new QLabel("Monte Carlo trials", this), 3, 0);
-    choices->addWidget(trials_, 3, 1);
-    choices->addWidget(new QLabel("Seed", this), 4, 0);
-    choices->addWidget(seed_, 4, 1);
-    choices->setColumnStretch(3, 1);
+    choices_ = new BuildChoicesPanel(*this);
     opAmp_ = new OpAmpGroup(*this, feed, topology);
 
     status_ = wrappedLabel(*this, "Status");
@@ -75,25 +51,37 @@ BuildWindow::BuildWindow(QWidget& parent, const TabFeed& feed, TopologyKind topo
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->horizontalHeader()->setStretchLastSection(true);
+    sensitivity_ = new SensitivityTable(this);
+    schematic_ = new SchematicView(this);
+    views_ = new QTabWidget(this);
+    views_->setObjectName("Views");
+    views_->addTab(table_, "Table");
+    views_->addTab(sensitivity_, "Sensitivity");
+    views_->addTab(schematic_, "Schematic");
     summary_ = wrappedLabel(*this, "Summary");
     bandStatus_ = wrappedLabel(*this, "BandStatus");
     copy_ = new QPushButton("Copy", this);
     copy_->setObjectName("Copy");
     saveNetlist_ = new QPushButton("Save SPICE Netlist…", this);
     saveNetlist_->setObjectName("SaveNetlist");
+    exports_ = new PaperExports(*this, std::move(saving), *schematic_);
+    export_ = new QPushButton("Export", this);
+    export_->setObjectName("Export");
+    export_->setMenu(&exports_->menu());
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(bandStatus_, 1);
     buttons->addWidget(copy_);
+    buttons->addWidget(export_);
     buttons->addWidget(saveNetlist_);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(choices);
+    layout->addWidget(choices_);
     layout->addWidget(opAmp_);
     layout->addWidget(status_);
-    layout->addWidget(table_, 1);
+    layout->addWidget(views_, 1);
     layout->addWidget(summary_);
     layout->addLayout(buttons);
-    resize(620, 720);
+    resize(720, 760);
 
     connect(copy_, &QPushButton::clicked, this, &BuildWindow::copyTable);
     connect(saveNetlist_, &QPushButton::clicked, this, &BuildWindow::netlistSaveRequested);
@@ -111,12 +99,7 @@ BuildWindow::BuildWindow(QWidget& parent, const TabFeed& feed, TopologyKind topo
             refresh();
         }
     };
-    for (QComboBox* box :
-         {resistorSeries_, capacitorSeries_, resistorTolerance_, capacitorTolerance_}) {
-        connect(box, &QComboBox::currentIndexChanged, this, refreshShown);
-    }
-    connect(trials_, &QSpinBox::valueChanged, this, refreshShown);
-    connect(seed_, &QSpinBox::valueChanged, this, refreshShown);
+    connect(choices_, &BuildChoicesPanel::changed, this, refreshShown);
     connect(opAmp_, &OpAmpGroup::changed, this, refreshShown);
 }
 
@@ -125,14 +108,7 @@ BuildWindow::~BuildWindow() {
 }
 
 BuildChoices BuildWindow::choices() const {
-    BuildChoices c;
-    c.series.resistors = static_cast<Series>(resistorSeries_->currentData().toInt());
-    c.series.capacitors = static_cast<Series>(capacitorSeries_->currentData().toInt());
-    c.tolerances.resistors = resistorTolerance_->currentData().toDouble();
-    c.tolerances.capacitors = capacitorTolerance_->currentData().toDouble();
-    c.trials = trials_->value();
-    c.seed = static_cast<std::uint64_t>(seed_->value());
-    return c;
+    return choices_->choices();
 }
 
 ChosenModel BuildWindow::model() const {
@@ -182,8 +158,10 @@ void BuildWindow::refresh() {
     model_ = chosen.model.value_or(CircuitModel{});
     opAmpRows_ =
         chosen.model ? opAmpStageRows(parts, build, model_.opAmp) : std::vector<OpAmpStageRow>{};
-    rows_ = buildTableRows(build, feed_.decimalSeparator(), opAmpRows_);
+    const CircuitDesignators designators = designateCircuit(parts.topology, parts.stageCount());
+    rows_ = buildTableRows(build, feed_.decimalSeparator(), opAmpRows_, designators.parts);
     fillTable();
+    showPaper(*design, build, c, designators);
     saveNetlist_->setEnabled(std::holds_alternative<std::string>(netlist()));
     exactCascade_ = factorBiquads(designBiquads(parts));
     frequencies_ = parts.frequencies;
@@ -228,6 +206,10 @@ void BuildWindow::showNothing(const QString& status) {
     rows_.clear();
     fillTable();
     saveNetlist_->setEnabled(false);
+    sensitivity_->showRows({});
+    qualityMover_.clear();
+    schematic_->showMessage(status);
+    exports_->clear();
     status_->setText(status);
     summaryText_ = status.toStdString();
     summary_->clear();
@@ -250,6 +232,23 @@ void BuildWindow::fillTable() {
     table_->resizeColumnsToContents();
 }
 
+// The parts as the series boxes have them (Exact keeps the design's own):
+// their sensitivities, the drawing and the parts list.
+void BuildWindow::showPaper(const TabDesign& design, const StandardBuild& build,
+                            const BuildChoices& c, const CircuitDesignators& designators) {
+    const DesignParts& parts = *design.parts;
+    const std::string& separator = feed_.decimalSeparator();
+    std::vector<ShownPart> shown = chosenParts(build, c.series);
+    const Sensitivities s =
+        partSensitivities(parts.topology, valuesOf(shown),
+                          partTolerances(parts.topology, shown.size(), c.tolerances), parts.fc);
+    sensitivity_->showRows(sensitivityTableRows(s, shown, designators.parts, separator));
+    qualityMover_ = qualityMoverText(s, designators.parts, separator);
+    exports_->setDesign(qText(designFileStem(designSummary(design))),
+                        partsListCsv(partsList(shown, designators, c.tolerances)));
+    schematic_->showDrawing(parts.topology, std::move(shown));
+}
+
 void BuildWindow::showSummary(bool withTrials) {
     const ToleranceBand noBand;
     const BandSummary summary =
@@ -258,6 +257,9 @@ void BuildWindow::showSummary(bool withTrials) {
     const std::string opAmp = opAmpSummaryText(opAmpRows_, model_.opAmp, feed_.decimalSeparator());
     if (!opAmp.empty()) {
         summaryText_ += ' ' + opAmp;
+    }
+    if (!qualityMover_.empty()) {
+        summaryText_ += ' ' + qualityMover_;
     }
     summary_->setText(qText(summaryText_));
 }

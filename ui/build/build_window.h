@@ -17,29 +17,27 @@
 #include "studies/band_summary.h"
 #include "studies/build_table.h"
 #include "studies/cascade_response.h"
+#include "studies/designators.h"
 #include "studies/standard_build.h"
 #include "studies/tolerance_band.h"
+#include "ui/build/build_choices.h"
 #include "ui/build/opamp_group.h"
+#include "ui/files/result_saver.h"
 
-class QComboBox;
 class QCustomPlot;
 class QLabel;
 class QPushButton;
-class QSpinBox;
+class QTabWidget;
 class QTableWidget;
 
 namespace tessaron {
 
 class BuildOverlay;
+class PaperExports;
+class SchematicView;
+class SensitivityTable;
 class TabFeed;
-
-// What the user picks in the Build window.
-struct BuildChoices {
-    SeriesChoice series;
-    ToleranceChoice tolerances;
-    int trials = kDefaultTrials;
-    std::uint64_t seed = 1;
-};
+struct TabDesign;
 
 // "Build": the tab's last design with every part chosen from a standard
 // series, each stage's fn and Q beside the exact ones, and the Monte Carlo
@@ -52,8 +50,10 @@ class BuildWindow : public QWidget {
     Q_OBJECT
 
   public:
+    // Made by the companion windows, which give it the program's `saving`.
     BuildWindow(QWidget& parent, const TabFeed& feed, TopologyKind topology,
-                const QString& tabCaption, QCustomPlot& gainChart, QCustomPlot& phaseChart);
+                const QString& tabCaption, QCustomPlot& gainChart, QCustomPlot& phaseChart,
+                Saving saving);
     ~BuildWindow() override;
 
     TopologyKind topology() const { return topology_; }
@@ -92,28 +92,31 @@ class BuildWindow : public QWidget {
     void bandFinished(std::uint64_t generation, ToleranceBand band, const QString& error);
     void cancelBand();
     void showSummary(bool withTrials);
+    void showPaper(const TabDesign& design, const StandardBuild& build, const BuildChoices& c,
+                   const CircuitDesignators& designators);
 
     const TabFeed& feed_;
     TopologyKind topology_;
     std::unique_ptr<BuildOverlay> overlay_;
 
-    QComboBox* resistorSeries_;
-    QComboBox* capacitorSeries_;
-    QComboBox* resistorTolerance_;
-    QComboBox* capacitorTolerance_;
-    QSpinBox* trials_;
-    QSpinBox* seed_;
+    BuildChoicesPanel* choices_;
     OpAmpGroup* opAmp_;
     QLabel* status_;
+    QTabWidget* views_;
     QTableWidget* table_;
+    SensitivityTable* sensitivity_;
+    SchematicView* schematic_;
     QLabel* summary_;
     QLabel* bandStatus_;
     QPushButton* copy_;
+    QPushButton* export_;
+    PaperExports* exports_;
     QPushButton* saveNetlist_;
 
     // What the table and summary show now.
     std::vector<BuildTableRow> rows_;
     std::string summaryText_;
+    std::string qualityMover_;
     FactoredCascade exactCascade_;
     FactoredCascade standardCascade_;
     CircuitModel model_;

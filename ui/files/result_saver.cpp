@@ -21,7 +21,7 @@ namespace {
 
 const std::array<SaveFileType, 1> kReportTypes{
     {{QStringLiteral("Text files (*.txt)"), QStringLiteral("txt")}}};
-const std::array<SaveFileType, 1> kCurvesTypes{
+const std::array<SaveFileType, 1> kCsvTypes{
     {{QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv")}}};
 const std::array<SaveFileType, 1> kNetlistTypes{
     {{QStringLiteral("SPICE netlists (*.cir)"), QStringLiteral("cir")}}};
@@ -82,26 +82,38 @@ void ResultSaver::saveReport(UserDialogs& dialogs, const QPlainTextEdit& memo,
 }
 
 void ResultSaver::saveChart(UserDialogs& dialogs, QCustomPlot& chart, const QString& stem) {
+    savePicture(
+        dialogs, QObject::tr("Save Chart As"),
+        [&chart](ChartFormat format, int scale) { return chartFileBytes(chart, format, scale); },
+        stem);
+}
+
+void ResultSaver::exportCurves(UserDialogs& dialogs, const ChartSeries& gain,
+                               const ChartSeries& phase, const QString& stem) {
+    saveCsv(
+        dialogs, QObject::tr("Export Curves As CSV"),
+        [&] { return curvesCsv(gain.points(), phase.points()); }, stem);
+}
+
+void ResultSaver::savePicture(UserDialogs& dialogs, const QString& caption,
+                              const PictureBytes& bytes, const QString& stem) {
     std::vector<SaveFileType> types;
     for (const ChartFileType& type : chartFileTypes()) {
         types.push_back(type.file);
     }
     asForeignCode([&] {
-        if (const auto target = ask(dialogs, QObject::tr("Save Chart As"), stem, types)) {
+        if (const auto target = ask(dialogs, caption, stem, types)) {
             const ChartFileType& type = chartFileTypes()[static_cast<std::size_t>(target->type)];
-            write(dialogs, target->path, chartFileBytes(chart, type.format, type.scale),
-                  LineEndings::Unix);
+            write(dialogs, target->path, bytes(type.format, type.scale), LineEndings::Unix);
         }
     });
 }
 
-void ResultSaver::exportCurves(UserDialogs& dialogs, const ChartSeries& gain,
-                               const ChartSeries& phase, const QString& stem) {
+void ResultSaver::saveCsv(UserDialogs& dialogs, const QString& caption,
+                          const std::function<std::string()>& text, const QString& stem) {
     asForeignCode([&] {
-        if (const auto target =
-                ask(dialogs, QObject::tr("Export Curves As CSV"), stem, kCurvesTypes)) {
-            write(dialogs, target->path, bytesOf(curvesCsv(gain.points(), phase.points())),
-                  LineEndings::Platform);
+        if (const auto target = ask(dialogs, caption, stem, kCsvTypes)) {
+            write(dialogs, target->path, bytesOf(text()), LineEndings::Platform);
         }
     });
 }

@@ -4,10 +4,12 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
 
+#include "ui/charts/chart_export.h"
 #include "ui/files/atomic_file.h"
 #include "ui/files/dialogs.h"
 #include "ui/files/save_target.h"
@@ -43,6 +45,15 @@ class ResultSaver {
     // A SPICE netlist as it stands, with the platform's line endings.
     void saveNetlist(UserDialogs& dialogs, const std::string& netlist, const QString& stem);
 
+    // Any picture in the types a chart is saved in, its bytes made for the
+    // type chosen; and any CSV text, made once a file is chosen. Both are
+    // made inside the save, as foreign code like the rest of it.
+    using PictureBytes = std::function<QByteArray(ChartFormat format, int scale)>;
+    void savePicture(UserDialogs& dialogs, const QString& caption, const PictureBytes& bytes,
+                     const QString& stem);
+    void saveCsv(UserDialogs& dialogs, const QString& caption,
+                 const std::function<std::string()>& text, const QString& stem);
+
     const QString& folder() const { return folder_; }
 
   private:
@@ -52,6 +63,15 @@ class ResultSaver {
                LineEndings lineEndings);
 
     QString folder_;
+};
+
+// What a companion window saves with: the program's one saver, so that every
+// save proposes the folder used last; the boxes the main window shows now;
+// and its top-level handler, which a save runs under.
+struct Saving {
+    ResultSaver* saver = nullptr;
+    std::function<UserDialogs&()> dialogs;
+    std::function<void(const std::function<void()>&)> handled;
 };
 
 }  // namespace tessaron

@@ -58,8 +58,13 @@ void useOnTab(const CompanionWindows::Tab& tab, FilterFamily family, int order,
 
 CompanionWindows::CompanionWindows(QWidget& window, const TabFeed& feed,
                                    const CoefficientTables& tables, Handled handled,
-                                   std::function<TopologyKind()> tabInFront)
-    : window_(window), feed_(feed), tables_(tables), handled_(std::move(handled)) {
+                                   std::function<TopologyKind()> tabInFront, ResultSaver& saver,
+                                   std::function<UserDialogs&()> dialogs)
+    : window_(window),
+      feed_(feed),
+      tables_(tables),
+      handled_(std::move(handled)),
+      saving_{&saver, std::move(dialogs), handled_} {
     buildAction_ = windowAction(window, tr("Standard Values and Tolerances…"),
                                 QKeySequence(Qt::CTRL | Qt::Key_B),
                                 [this, tabInFront] { showBuild(tabInFront()); });
@@ -117,7 +122,7 @@ BuildWindow& CompanionWindows::buildWindow(TopologyKind topology) {
     Windows& w = of(topology);
     if (w.build == nullptr) {
         w.build = new BuildWindow(window_, feed_, topology, w.tab.caption, *w.tab.gainChart,
-                                  *w.tab.phaseChart);
+                                  *w.tab.phaseChart, saving_);
         connect(w.build, &BuildWindow::netlistSaveRequested, this,
                 [this, topology] { saveNetlist(topology); });
     }
@@ -141,8 +146,10 @@ void CompanionWindows::addNetlistItem(QMenu& menu, TopologyKind topology) {
 void CompanionWindows::saveNetlist(TopologyKind topology) {
     const auto netlist = buildWindow(topology).netlist();
     const TabDesign* design = feed_.lastDesign(topology);
-    if (const auto* text = std::get_if<std::string>(&netlist); text && design && saveNetlist_) {
-        saveNetlist_(*text, netlistFileStem(*design));
+    if (const auto* text = std::get_if<std::string>(&netlist); text && design) {
+        saving_.handled([&] {
+            saving_.saver->saveNetlist(saving_.dialogs(), *text, netlistFileStem(*design));
+        });
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include "engine/coefficient_tables.h"
 #include "engine/topologies.h"
+#include "ui/files/result_saver.h"
 
 class QAction;
 class QCustomPlot;
@@ -50,8 +51,11 @@ class CompanionWindows : public QObject {
     // Runs a handler under the main window's top-level handler.
     using Handled = std::function<void(const std::function<void()>&)>;
 
+    // A Build window saves through `saver` with the boxes `dialogs` gives at
+    // the time, under `handled`.
     CompanionWindows(QWidget& window, const TabFeed& feed, const CoefficientTables& tables,
-                     Handled handled, std::function<TopologyKind()> tabInFront);
+                     Handled handled, std::function<TopologyKind()> tabInFront, ResultSaver& saver,
+                     std::function<UserDialogs&()> dialogs);
     ~CompanionWindows() override;
 
     void setTab(TopologyKind topology, const Tab& tab);
@@ -69,9 +73,6 @@ class CompanionWindows : public QObject {
     // end of one of the tab's menus.
     void addMenuItems(QMenu& menu, TopologyKind topology);
 
-    // Writes a netlist, proposing a file name; the window's saving sets it.
-    using NetlistSaver = std::function<void(const std::string& netlist, const QString& stem)>;
-    void setNetlistSaver(NetlistSaver save) { saveNetlist_ = std::move(save); }
     // "Save SPICE Netlist…" of the tab's Build window and its choices, greyed
     // when it has nothing to write; the window is made (not shown) if need be.
     void addNetlistItem(QMenu& menu, TopologyKind topology);
@@ -92,7 +93,7 @@ class CompanionWindows : public QObject {
     const TabFeed& feed_;
     const CoefficientTables& tables_;
     Handled handled_;
-    NetlistSaver saveNetlist_;
+    Saving saving_;
     std::array<Windows, Topologies::size> windows_;
     QAction* buildAction_;
     QAction* responseAction_;

@@ -25,7 +25,8 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
 
     companions_ = std::make_unique<CompanionWindows>(
         *this, feed_, tables_, [this](const std::function<void()>& handler) { handled(handler); },
-        [this] { return currentTopology(); });
+        [this] { return currentTopology(); }, saver_,
+        [this]() -> UserDialogs& { return *dialogs_; });
     for (const FormTab& names : kFormTabs) {
         setUpTab(tab(names.topology), names);
     }

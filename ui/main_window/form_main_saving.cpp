@@ -28,9 +28,6 @@ void TFormMain::setUpSaving() {
     exportCurvesAction_->setObjectName("ExportCurvesAction");
     exportCurvesAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     connect(exportCurvesAction_, &QAction::triggered, this, &TFormMain::exportCurves);
-    companions_->setNetlistSaver([this](const std::string& netlist, const QString& stem) {
-        handled([&] { saver_.saveNetlist(*dialogs_, netlist, stem); });
-    });
 
     // Shortcuts of the window, whichever control has the focus.
     addAction(saveReportAction_);

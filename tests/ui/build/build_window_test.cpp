@@ -85,7 +85,7 @@ TEST_F(BuildWindowTest, FollowsEachCalcOfItsTab) {
     calc(mf, "1000", "10000");
     ASSERT_EQ(table(build).rowCount(), 7);
     // E24/E12 of Butterworth order 2 at 1 kHz: C1 33.76 nF gives 33 nF.
-    EXPECT_EQ(cell(build, 3, 1), "C1");
+    EXPECT_EQ(cell(build, 3, 1), "C1 (C1)");
     EXPECT_EQ(cell(build, 3, 2), "33.7619 nF");
     EXPECT_EQ(cell(build, 3, 3), "33 nF");
     EXPECT_EQ(cell(build, 3, 4), "-2.26 %");
@@ -131,7 +131,7 @@ TEST_F(BuildWindowTest, CopyPutsTheTableAndSummaryOnTheClipboard) {
     const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
     ASSERT_EQ(lines.size(), 1 + 7 + 1 + 1);  // header, rows, summary, final newline
     EXPECT_EQ(lines[0], "Stage\tPart\tExact\tStandard\tDeviation");
-    EXPECT_EQ(lines[4], "Unit 0\tC1\t33.7619 nF\t33 nF\t-2.26 %");
+    EXPECT_EQ(lines[4], "Unit 0\tC1 (C1)\t33.7619 nF\t33 nF\t-2.26 %");
     EXPECT_EQ(lines[8], text(build, "Summary"));
     EXPECT_EQ(lines[9], "");
 }

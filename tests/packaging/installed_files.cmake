@@ -15,4 +15,6 @@ set(tessaron_installed_files
     share/doc/tessaron/docs/requirements-window.png
     share/doc/tessaron/docs/response-window.png
     share/doc/tessaron/docs/schematic-mfb.png
+    share/doc/tessaron/docs/schematic-passive.png
+    share/doc/tessaron/docs/schematic-sallen-key.png
     share/doc/tessaron/docs/screenshot.png)

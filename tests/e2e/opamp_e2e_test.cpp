@@ -13,12 +13,8 @@ namespace {
 class ActiveTabE2e : public WindowE2e {};
 
 TEST_P(ActiveTabE2e, RealOpAmpTypedInTheBuildWindowAddsItsRowsToTheTable) {
-    setUpDesign();
-    type(0, "1000");
-    calc();
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::ControlModifier);
+    calcTheDesign();
+    pressCtrlOnTheWindow(Qt::Key_B);
     BuildWindow* build = window_->companions().build(tab().form.topology);
     ASSERT_NE(build, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(build));

@@ -89,6 +89,21 @@ class WindowE2e : public ::testing::TestWithParam<TabUnderTest> {
             << std::hex << x87::readControlWord();
     }
 
+    // The tab's design at fc 1 kHz, calculated without a box.
+    void calcTheDesign() {
+        setUpDesign();
+        type(0, "1000");
+        calc();
+        expectBoxes({});
+    }
+
+    // Ctrl+key where the user's focus is, in the main window.
+    void pressCtrlOnTheWindow(Qt::Key key) {
+        window_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+    }
+
     QStringList memoLines() const {
         const QString text = named<QPlainTextEdit>(tab().form.memo).toPlainText();
         return text.isEmpty() ? QStringList{} : text.split('\n');

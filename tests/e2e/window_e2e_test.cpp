@@ -18,10 +18,7 @@ namespace tessaron::e2e {
 namespace {
 
 TEST_P(WindowE2e, Order8DesignGivesTheExpectedReportAndSweep) {
-    setUpDesign();
-    type(0, "1000");
-    calc();
-    expectBoxes({});
+    calcTheDesign();
     EXPECT_EQ(memoLines(), tab().report);
     expectChartsOfTheDesign();
 }
@@ -82,13 +79,8 @@ TEST_P(WindowE2e, AnUnreadableStageFieldWithAGoodFcTakesStageZerosValue) {
 }
 
 TEST_P(WindowE2e, CtrlBAfterADesignOpensTheBuildWindowWithItsBand) {
-    setUpDesign();
-    type(0, "1000");
-    calc();
-    expectBoxes({});
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::ControlModifier);
+    calcTheDesign();
+    pressCtrlOnTheWindow(Qt::Key_B);
     BuildWindow* build = window_->companions().build(tab().form.topology);
     ASSERT_NE(build, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(build));
@@ -114,13 +106,8 @@ TEST_P(WindowE2e, CtrlBAfterADesignOpensTheBuildWindowWithItsBand) {
 // The drawing as the X server shows it: dark strokes on the view's white, and
 // every part and op-amp of the four stages under its designator.
 TEST_P(WindowE2e, CtrlBThenAClickOnSchematicShowsTheWholeCascade) {
-    setUpDesign();
-    type(0, "1000");
-    calc();
-    expectBoxes({});
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::ControlModifier);
+    calcTheDesign();
+    pressCtrlOnTheWindow(Qt::Key_B);
     BuildWindow* build = window_->companions().build(tab().form.topology);
     ASSERT_NE(build, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(build));
@@ -156,13 +143,8 @@ TEST_P(WindowE2e, CtrlBThenAClickOnSchematicShowsTheWholeCascade) {
 }
 
 TEST_P(WindowE2e, CtrlRAfterADesignOpensTheResponseWindowAndComparesOnAClick) {
-    setUpDesign();
-    type(0, "1000");
-    calc();
-    expectBoxes({});
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::ControlModifier);
+    calcTheDesign();
+    pressCtrlOnTheWindow(Qt::Key_R);
     ResponseWindow* response = window_->companions().response(tab().form.topology);
     ASSERT_NE(response, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(response));

@@ -5,30 +5,23 @@
 // stages, and the 500-trial band beside the ideal op-amp's band.
 #include <benchmark/benchmark.h>
 
-#include <vector>
-
+#include "bench/filled_tables.h"
 #include "engine/design_parts.h"
 #include "studies/circuit_model.h"
 #include "studies/minimum_gbw.h"
+#include "studies/size_design.h"
 #include "studies/standard_build.h"
 #include "studies/tolerance_band.h"
+#include "tests/support/design_at_1khz.h"
 
 namespace tessaron {
 namespace {
 
-constexpr Extended kFc = 1000;
-
-// Chebyshev order 8, multiple-feedback, "Fix Rx" 10 kOhm: the highest-Q
-// design the window offers, four stages.
+// Chebyshev order 8, multiple-feedback, "Fix Rx" 10 kOhm at 1 kHz: the
+// highest-Q design the window offers, four stages.
 DesignParts chebyshev8() {
-    CoefficientTables tables;
-    tables.Fill();
-    std::vector<MultipleFeedback::Stage> stages;
-    for (int i = 0; i < 4; ++i) {
-        stages.push_back(
-            MultipleFeedback::size(1, tables.Lookup(Chebyshev, 8, i), kFc * kTwoPi, 10000));
-    }
-    return designParts<MultipleFeedback>(kFc, std::span(stages));
+    return sizeDesign(filledTables(), kindOf<MultipleFeedback>, testing::requestAt1kHz(), 1,
+                      Chebyshev, 8);
 }
 
 CircuitModel realOpAmp() {

@@ -11,7 +11,9 @@
 #include "studies/band_summary.h"
 #include "studies/design_biquads.h"
 #include "studies/opamp_build.h"
+#include "studies/size_design.h"
 #include "tests/mathlib/fpu_probe.h"
+#include "tests/support/design_at_1khz.h"
 
 namespace tessaron {
 namespace {
@@ -28,14 +30,15 @@ DesignParts butterworth2MultipleFeedback(Extended rx = 10000) {
     return designParts<MultipleFeedback>(kFc, std::span(stages));
 }
 
-DesignParts chebyshev8Passive() {
+// Chebyshev order 8 at 1 kHz: multiple-feedback "Fix Rx" 10 kOhm, passive
+// "Fix C" 100 nF.
+DesignParts chebyshev8(TopologyKind topology) {
     CoefficientTables tables;
     tables.Fill();
-    std::vector<Passive::Stage> stages;
-    for (int i = 0; i < 4; ++i) {
-        stages.push_back(Passive::size(2, tables.Lookup(Chebyshev, 8, i), kFc * kTwoPi, 1e-7L));
-    }
-    return designParts<Passive>(kFc, std::span(stages));
+    DesignRequest request = testing::requestAt1kHz();
+    request.GivenCapacitance.fill(1e-7L);
+    const int method = topology == kindOf<Passive> ? 2 : 1;
+    return sizeDesign(tables, topology, request, method, Chebyshev, 8);
 }
 
 struct KnownDesignCase {
@@ -102,7 +105,7 @@ TEST(StandardBuild, SummaryOfTheKnownDesign) {
 }
 
 TEST(StandardBuild, ExactSeriesReproducesTheDesign) {
-    const DesignParts design = chebyshev8Passive();
+    const DesignParts design = chebyshev8(kindOf<Passive>);
     const StandardBuild build = chooseStandardValues(design, {Series::Exact, Series::Exact});
     ASSERT_TRUE(build.complete());
     EXPECT_EQ(build.chosenValues, design.values);
@@ -125,20 +128,12 @@ TEST(StandardBuild, ExactSeriesReproducesTheDesign) {
 // with that op-amp (or with the sections loading each other), which is not
 // the ideal one; the summary measures it against the exact design.
 TEST(StandardBuild, BandAsBuiltHoldsTheStandardCurveOfThatCircuit) {
-    CoefficientTables tables;
-    tables.Fill();
-    std::vector<MultipleFeedback::Stage> stages;
-    for (int i = 0; i < 4; ++i) {
-        stages.push_back(
-            MultipleFeedback::size(1, tables.Lookup(Chebyshev, 8, i), kFc * kTwoPi, 10000));
-    }
     CircuitModel real;
     real.opAmp = {OpAmpKind::Real, 1e6, 100, 0};
     CircuitModel loaded;
     loaded.loadedSections = true;
     const std::pair<DesignParts, CircuitModel> cases[] = {
-        {designParts<MultipleFeedback>(kFc, std::span(stages)), real},
-        {chebyshev8Passive(), loaded}};
+        {chebyshev8(kindOf<MultipleFeedback>), real}, {chebyshev8(kindOf<Passive>), loaded}};
     for (const auto& [design, model] : cases) {
         SCOPED_TRACE(nameOf(design.topology));
         const StandardBuild build = chooseStandardValues(design, {Series::E24, Series::E12});
@@ -167,7 +162,7 @@ TEST(StandardBuild, BandAsBuiltHoldsTheStandardCurveOfThatCircuit) {
 }
 
 TEST(StandardBuild, InductorsFollowTheResistorsAndTolerancesTheKinds) {
-    const DesignParts design = chebyshev8Passive();
+    const DesignParts design = chebyshev8(kindOf<Passive>);
     const StandardBuild build = chooseStandardValues(design, {Series::E6, Series::E192});
     for (const PartRow& row : build.parts) {
         const bool capacitor = row.part.kind == PartKind::Capacitor;

@@ -66,13 +66,19 @@ std::string drawnValue(const ShownPart& part) {
     return part.value.fault == ValueFault::None ? valueText(part) : "no value";
 }
 
+// Where the font's height sets the pitch, a part's lines would exactly touch,
+// and the rounding of their places can make them overlap by an ulp or two;
+// so much more room keeps them apart without a visible gap.
+constexpr double kLineRoom = 1 + 1e-9;
+
 double pitchFor(const std::vector<PlacedSlot>& slots, const SchematicOptions& options) {
     double pitch = options.minimumPitch;
     for (const PlacedSlot& slot : slots) {
         const double lineHeight = slot.box.height() / static_cast<double>(slot.lines.size());
         for (const std::string& line : slot.lines) {
             const TextSize size = options.metrics(line);
-            pitch = std::max({pitch, size.width / slot.box.width(), size.height / lineHeight});
+            pitch = std::max(
+                {pitch, size.width / slot.box.width(), size.height / lineHeight * kLineRoom});
         }
     }
     return pitch;

@@ -32,9 +32,12 @@ std::vector<TopologyKind> allTopologies() {
 }
 
 // Every topology, order 2, 4 and 8, on one row and wrapped, with the default
-// metrics and a wider, taller font.
+// metrics, a wider and taller font, and one whose height rather than its
+// width sets the pitch (as a 12 px screen font's does), where a part's two
+// lines meet.
 TEST(SchematicLayout, NoTextOverlapsASymbolOrAnotherText) {
-    const TextMetrics fonts[] = {fixedAdvanceMetrics(), fixedAdvanceMetrics(11, 19)};
+    const TextMetrics fonts[] = {fixedAdvanceMetrics(), fixedAdvanceMetrics(11, 19),
+                                 fixedAdvanceMetrics(6, 15)};
     for (TopologyKind topology : allTopologies()) {
         for (int order : {2, 4, 8}) {
             const DesignParts design = chebyshev(topology, order);

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <numbers>
 #include <stdexcept>
+#include <vector>
 
 #include "mathlib/fp_guard.h"
 #include "studies/cascade_response.h"
@@ -60,9 +61,18 @@ Sensitivities partSensitivities(TopologyKind topology, std::span<const double> v
             continue;
         }
         const auto gain = [&](std::span<const double> v) { return stageGain(topology, v, fc); };
+        std::vector<double> gains(n);
+        for (std::size_t i = 0; i < n; ++i) {
+            gains[i] = logSensitivity(gain, stage, i);
+        }
+        // A stage whose response cannot be evaluated has no rows, like one
+        // with an unusable part: its NaN would void every part's share.
+        if (!std::all_of(gains.begin(), gains.end(), [](double g) { return std::isfinite(g); })) {
+            continue;
+        }
         const std::vector<FigureSensitivity> figures = figureSensitivities(topology, stage);
         for (std::size_t i = 0; i < n; ++i) {
-            const double s = logSensitivity(gain, stage, i);
+            const double s = gains[i];
             const double tolerance = tolerances[first + i];
             spread += (s * tolerance) * (s * tolerance);
             result.parts.push_back({first + i, static_cast<int>(first / n),

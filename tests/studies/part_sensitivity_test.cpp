@@ -107,16 +107,25 @@ TEST(PartSensitivity, GainAtFcAndBandShares) {
     EXPECT_EQ(sorted[1].part, 0u);
 }
 
-// A stage with a part that is not usable has no rows; the others keep theirs,
-// and the first of equal |S_Q| (C1 against C2) is the one named.
+// A stage with a part that is not usable, or whose response cannot be
+// evaluated, has no rows; the others keep theirs with their whole band
+// shares, and the first of equal |S_Q| (C1 against C2) is the one named.
 TEST(PartSensitivity, UnusableStageIsLeftOut) {
-    const std::vector<double> values = {1e4, 1e4, 22e-9, 0, 1e4, 1e4, 22e-9, 5.6e-9};
-    const Sensitivities s = partSensitivities(kindOf<SallenKey>, values,
-                                              partTolerances(kindOf<SallenKey>, 8, {}), 1000);
-    ASSERT_EQ(s.parts.size(), 4u);
-    EXPECT_EQ(s.parts[0].part, 4u);
-    EXPECT_EQ(s.parts[0].stage, 1);
-    EXPECT_EQ(s.movesQualityMost, 2u);
+    for (const double badR1 : {0.0, 1e200}) {
+        SCOPED_TRACE(badR1);
+        const std::vector<double> values = {badR1, 1e4, 22e-9, 4.7e-9, 1e4, 1e4, 22e-9, 5.6e-9};
+        const Sensitivities s = partSensitivities(kindOf<SallenKey>, values,
+                                                  partTolerances(kindOf<SallenKey>, 8, {}), 1000);
+        ASSERT_EQ(s.parts.size(), 4u);
+        EXPECT_EQ(s.parts[0].part, 4u);
+        EXPECT_EQ(s.parts[0].stage, 1);
+        EXPECT_EQ(s.movesQualityMost, 2u);
+        double shares = 0;
+        for (const PartSensitivity& part : s.parts) {
+            shares += part.bandShare;
+        }
+        EXPECT_NEAR(shares, 1, 1e-12);
+    }
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "studies/standard_value.h"
-#include "ui/build/utf8_text.h"
+#include "ui/charts/utf8_text.h"
 
 class QComboBox;
 class QLabel;

@@ -8,7 +8,7 @@
 #include <QMenu>
 #include <QWidget>
 
-#include "ui/build/utf8_text.h"
+#include "ui/charts/utf8_text.h"
 #include "ui/schematic/schematic_file.h"
 #include "ui/schematic/schematic_view.h"
 

@@ -4,7 +4,7 @@
 
 #include <QHeaderView>
 
-#include "ui/build/utf8_text.h"
+#include "ui/charts/utf8_text.h"
 
 namespace tessaron {
 namespace {

@@ -4,10 +4,12 @@
 
 #include <QList>
 
+#include "ui/charts/utf8_text.h"
+
 namespace tessaron {
 
 QString errorBoxText(std::string_view message) {
-    QString text = QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()));
+    QString text = qText(message);
     // Compare whole code points: a character outside the basic plane ends in a
     // low surrogate, which must not be mistaken for the character itself.
     const QList<uint> codePoints = text.toUcs4();

@@ -11,6 +11,7 @@
 #include "engine/design_run.h"
 #include "engine/request_reader.h"
 #include "ui/charts/chart_style.h"
+#include "ui/charts/utf8_text.h"
 #include "ui/main_window/companion_windows.h"
 #include "ui/main_window/form_tabs.h"
 #include "ui/main_window/top_level_handler.h"
@@ -115,8 +116,7 @@ std::optional<QString> TFormMain::handled(const std::function<void()>& handler) 
 }
 
 void TFormMain::ConversionMessages::doShowMessage(std::string_view text) {
-    window_.dialogs_->showMessage(
-        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    window_.dialogs_->showMessage(qText(text));
 }
 
 // Input readers

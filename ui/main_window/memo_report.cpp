@@ -12,6 +12,7 @@
 #include <QTextDocument>
 
 #include "ui/charts/context_menu.h"
+#include "ui/charts/utf8_text.h"
 
 namespace tessaron {
 
@@ -43,7 +44,7 @@ void MemoReport::doAppendLine(std::string_view line) {
     if (!pending_.isEmpty()) {
         pending_ += QChar::ParagraphSeparator;
     }
-    pending_ += QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+    pending_ += qText(line);
 }
 
 void MemoReport::doAppendLines(std::span<const std::string> lines) {

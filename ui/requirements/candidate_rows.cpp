@@ -9,13 +9,10 @@
 #include <string>
 
 #include "studies/candidate_texts.h"
+#include "ui/charts/utf8_text.h"
 
 namespace tessaron {
 namespace {
-
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::array<std::string, kCandidateHeader.size()> cells(const CandidateTexts& t) {
     return {t.family,     t.order,      t.fc,        t.passLoss,       t.stopAttenuation,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/schematic/scene_painter.h"
+#include "ui/charts/utf8_text.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -12,10 +13,6 @@
 
 namespace tessaron {
 namespace {
-
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QPolygonF polyline(const std::vector<Point>& points) {
     QPolygonF line;

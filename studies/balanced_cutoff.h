@@ -24,10 +24,14 @@ struct EdgeLosses {
 std::optional<EdgeLosses> edgeLosses(std::span<const Biquad> cascade, double passEdge,
                                      double stopEdge);
 
-// The fc at which a design of `family` and `order` has the largest margin on
-// both edges at once: the margin at fp, Ap - loss(fp), equals the margin at
-// fs, attenuation(fs) - As, so the spare attenuation is split evenly between
-// the two. Where that common margin is negative no fc meets both edges.
+// The fc at which a design of `family` and `order` splits the spare
+// attenuation evenly between the two edges: the margin at fp, Ap - loss(fp),
+// equals the margin at fs, attenuation(fs) - As. Where the loss rises with
+// frequency (Butterworth, Bessel) that is the largest margin on both edges at
+// once. A Chebyshev's gain rises above its DC gain inside the ripple, so an
+// fc that puts fp on a ripple peak can leave more on both; the even split is
+// kept for every family, so that the rows compare alike. Where the common
+// margin is negative no fc meets both edges, at any fc.
 // `requirements` must pass checkRequirements.
 double balancedCutoff(const CoefficientTables& tables, FilterFamily family, int order,
                       const Requirements& requirements);

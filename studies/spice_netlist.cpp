@@ -2,8 +2,8 @@
 
 #include "studies/spice_netlist.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 
 #include "engine/design_parts.h"
@@ -22,11 +22,13 @@ constexpr double kIdealGain = 1e9;
 // The real op-amp's inner node: A0 from gm R, the pole from R C.
 constexpr double kPoleResistance = 1e6;
 
-// 17 significant digits: every double reads back as itself.
+// 17 significant digits: every double reads back as itself. to_chars, as
+// the simulator reads full stops whatever LC_NUMERIC the window runs with.
 std::string number(double value) {
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.17g", value);
-    return buffer;
+    char* end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17).ptr;
+    return std::string(buffer, static_cast<std::size_t>(end - buffer));
 }
 
 std::string nodeName(const CascadeCircuit& circuit, int node) {
@@ -72,8 +74,7 @@ std::string opAmpSubcircuit(const OpAmpModel& opAmp) {
                 " Hz: the input difference drives GA into RA || CA, EOUT buffers it.\n";
         text += "GA 0 pole inp inn " + number(a0 / kPoleResistance) + "\n";
         text += "RA pole 0 " + number(kPoleResistance) + "\n";
-        text += "CA pole 0 " + number(a0 / (2 * std::numbers::pi * opAmp.gbwHz * kPoleResistance)) +
-                "\n";
+        text += "CA pole 0 " + number(poleCapacitance(opAmp)) + "\n";
         text += "EOUT out 0 pole 0 1\n";
         if (opAmp.inputCapacitancePf > 0) {
             text += "* Common-mode input capacitances.\n";

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "tests/support/comma_locale.h"
+
 namespace tessaron {
 namespace {
 
@@ -33,6 +37,22 @@ TEST(SpiceNetlist, RefusesWhatItCannotWriteAndSaysWhy) {
     EXPECT_EQ(refusal(kStage, {}, {0, 1e5, 10}),
               "The frequency range is not a rising range above 0 Hz.");
     EXPECT_EQ(refusal(kStage, {}, chartSweep(std::vector<double>{10, 90001})), "");
+}
+
+// The window runs with the environment's LC_NUMERIC; a comma there would
+// make the simulator read another circuit without a word.
+TEST(SpiceNetlist, NumbersHaveFullStopsWhateverTheCLocale) {
+    const test::CommaNumericLocale comma;
+    CircuitModel real;
+    real.opAmp = {OpAmpKind::Real, 1e6, 100, 5};
+    const auto netlist = spiceNetlist(kindOf<MultipleFeedback>, kStage, real, {10, 1e5, 10});
+    ASSERT_TRUE(std::holds_alternative<std::string>(netlist));
+    const std::string& text = std::get<std::string>(netlist);
+    EXPECT_NE(text.find(" 3.3761872303464251e-08\n"), std::string::npos) << text;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_TRUE(line.starts_with('*') || line.find(',') == std::string::npos) << line;
+    }
 }
 
 }  // namespace

@@ -69,6 +69,11 @@ inline std::string_view nameOf(TopologyKind kind) {
     return withTopology(kind, []<Topology T>() { return std::string_view(T::kName); });
 }
 
+// Whether the topology's stage is built round an op-amp.
+inline bool hasOpAmp(TopologyKind kind) {
+    return withTopology(kind, []<Topology T>() { return T::kOpAmp.has_value(); });
+}
+
 // Where the reader puts a tab's stage fields, for the topology of the tab.
 inline const StageFields& stageFieldsOf(TopologyKind kind) {
     return *withTopology(kind, []<Topology T>() { return &T::kStageFields; });

@@ -185,9 +185,7 @@ FactoredCascade modelledCascade(TopologyKind topology, std::span<const double> v
     }
     const auto stages = static_cast<int>(values.size() / n);
     const bool joined = model.loadedSections && !outputDrivenByOpAmp(topology);
-    const bool opAmpMatters = !model.opAmp.ideal() && withTopology(topology, []<Topology T>() {
-        return T::kOpAmp.has_value();
-    });
+    const bool opAmpMatters = !model.opAmp.ideal() && hasOpAmp(topology);
     const int pieceSize = joined ? stages : 1;
     FactoredCascade cascade{1, {}, ResponseFault::None};
     std::vector<double> realPoles;

@@ -65,12 +65,10 @@ class StageCheck {
 std::optional<MinimumGbw> minimumGbw(TopologyKind topology, std::span<const double> stageValues,
                                      const OpAmpModel& opAmp) {
     fp::Guard guard;
-    const bool hasOpAmp =
-        withTopology(topology, []<Topology T>() { return T::kOpAmp.has_value(); });
     OpAmpModel model = opAmp;
     model.kind = OpAmpKind::Real;
     model.gbwHz = kHighestGbwHz;
-    if (!hasOpAmp || modelProblem(model)) {
+    if (!hasOpAmp(topology) || modelProblem(model)) {
         return std::nullopt;
     }
     const auto ideal = stageFigures(topology, stageValues, OpAmpModel{});

@@ -21,9 +21,7 @@ std::optional<double> deviationPercent(const std::optional<BiquadFigures>& stand
 std::vector<OpAmpStageRow> opAmpStageRows(const DesignParts& design, const StandardBuild& build,
                                           const OpAmpModel& opAmp) {
     std::vector<OpAmpStageRow> rows;
-    const bool active =
-        withTopology(design.topology, []<Topology T>() { return T::kOpAmp.has_value(); });
-    if (!active || opAmp.ideal() || modelProblem(opAmp)) {
+    if (!hasOpAmp(design.topology) || opAmp.ideal() || modelProblem(opAmp)) {
         return rows;
     }
     const std::size_t n = partSpecs(design.topology).size();

@@ -27,10 +27,6 @@ CircuitModel withOpAmp(const OpAmpModel& opAmp) {
     return model;
 }
 
-bool hasOpAmp(TopologyKind topology) {
-    return withTopology(topology, []<Topology T>() { return T::kOpAmp.has_value(); });
-}
-
 // The ideal choice is the topology's own biquads, to the bit; a passive
 // design has no op-amp for a real one to change.
 TEST(CircuitModel, IdealOpAmpIsTheTopologysOwnBiquads) {

@@ -14,14 +14,6 @@
 #include "ui/tab_feed/tab_feed.h"
 
 namespace tessaron {
-namespace {
-
-bool hasOpAmp(TopologyKind topology) {
-    return withTopology(topology, []<Topology T>() { return T::kOpAmp.has_value(); });
-}
-
-}  // namespace
-
 OpAmpGroup::OpAmpGroup(QWidget& parent, const TabFeed& feed, TopologyKind topology)
     : QGroupBox(&parent), feed_(feed), topology_(topology) {
     setObjectName("OpAmpGroup");
